@@ -1,0 +1,52 @@
+#include "app/QtPrompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace velkor;
+
+namespace {
+
+// Presses a button of the modal box once it is up, and notes what the box showed.
+struct BoxWatcher
+{
+    QString text, caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+
+    void press_when_shown(QMessageBox::StandardButton which)
+    {
+        QTimer::singleShot(0, [this, which] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            caption = box->windowTitle();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            box->button(which)->click();
+        });
+    }
+};
+
+} // namespace
+
+TEST(QtPrompt, ShowsExactTextCaptionButtonsAndIconAndReturnsThePressedButton)
+{
+    QtPrompt prompt;
+    BoxWatcher watcher;
+    watcher.press_when_shown(QMessageBox::Retry);
+    Answer a = prompt.message("Cannot open the log file!", "velkors.log", Buttons::RetryCancel, Icon::Exclamation);
+    EXPECT_EQ(a, Answer::Retry);
+    EXPECT_EQ(watcher.text, "Cannot open the log file!");
+    EXPECT_EQ(watcher.caption, "velkors.log");
+    EXPECT_EQ(watcher.icon, QMessageBox::Warning);
+    EXPECT_EQ(watcher.buttons, QMessageBox::Retry | QMessageBox::Cancel);
+
+    watcher.press_when_shown(QMessageBox::No);
+    EXPECT_EQ(prompt.message("Are you sure?", "Exit without checking out", Buttons::YesNo, Icon::Question), Answer::No);
+    EXPECT_EQ(watcher.icon, QMessageBox::Question);
+}
