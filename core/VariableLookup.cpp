@@ -1,9 +1,21 @@
 #include "core/VariableLookup.h"
 
+#include <cctype>
 #include <cstdlib>
-#include <strings.h>
 
 namespace velkor {
+namespace {
+
+bool equal_ignoring_case(const std::string& a, const std::string& b, std::size_t n)
+{
+    for (std::size_t i = 0; i < n; ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 std::optional<std::string> VariableLookup::lookup(const std::string& name) const
 {
@@ -16,7 +28,7 @@ std::optional<std::string> VariableLookup::lookup(const std::string& name) const
         auto eq = arg.find('=');
         if (eq == std::string::npos || eq != name.size())
             continue;
-        if (strncasecmp(arg.c_str(), name.c_str(), eq) == 0)
+        if (equal_ignoring_case(arg, name, eq))
             return arg.substr(eq + 1);
     }
     if (const char* value = std::getenv(name.c_str()))
