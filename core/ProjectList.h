@@ -1,0 +1,173 @@
+#pragma once
+// The user's work breakdown in memory: ordered categories, each with ordered projects, and the
+// project the user is checked into. Categories are addressed by index c, projects by (c, p).
+// Passing an index that is out of range is a programming error and stops the program.
+
+#include "classlib/Color.h"
+#include "core/Category.h"
+#include "core/MemoList.h"
+#include "core/Project.h"
+#include "core/Prompt.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velkor {
+
+class ProjectList;
+
+/// What a list needs from the main window: message boxes, the reload request after a failed
+/// write, and the program-wide list whose hidden list `save` writes.
+class ProjectListHost
+{
+public:
+    virtual ~ProjectListHost() = default;
+    virtual Prompt& prompt() = 0;
+    /// Marks the program-wide list for reloading from the project file and invalidates the window.
+    virtual void request_reload() = 0;
+    /// The program-wide list, or null while none exists (e.g. during start-up loading).
+    virtual const ProjectList* program_wide_list() const = 0;
+};
+
+/// Name of the hidden list, in the working folder.
+inline constexpr const char* kHiddenListFile = "hidden.ini";
+
+class ProjectList
+{
+public:
+    /// An empty list, bound to no file; host may be null when the list is never loaded or saved.
+    explicit ProjectList(ProjectListHost* host = nullptr);
+    /// Loads the project file at path, then the hidden list, then the remembered-memo file.
+    ProjectList(const std::string& path, ProjectListHost& host);
+    ProjectList(const ProjectList& other) = default;
+    ProjectList& operator=(const ProjectList& other) = default;
+    /// Writes the remembered-memo file unless `forget_memo_file` was called or loading failed.
+    ~ProjectList();
+
+    // Plain accessors.
+    std::size_t n_categories() const { return my_categories.size(); }
+    std::size_t n_projects(std::size_t c) const;
+    const std::string& category_name(std::size_t c) const;
+    const std::string& project_name(std::size_t c, std::size_t p) const;
+    Color category_color(std::size_t c) const;
+    int category_name_width(std::size_t c) const;
+    std::int32_t category_rate(std::size_t c) const;
+    std::int32_t project_rate(std::size_t c, std::size_t p) const;
+    MemoBehavior category_memo_behavior(std::size_t c) const;
+    MemoBehavior project_memo_behavior(std::size_t c, std::size_t p) const;
+    std::uint32_t project_seconds(std::size_t c, std::size_t p) const;
+    /// The project's rate if 0 or more, else the category's if 0 or more, else default_rate.
+    std::int32_t effective_rate(std::size_t c, std::size_t p, std::int32_t default_rate) const;
+
+    bool is_category_displayed(std::size_t c) const;
+    bool is_project_displayed(std::size_t c, std::size_t p) const;
+    bool is_category_shown(std::size_t c) const;
+    bool is_project_shown(std::size_t c, std::size_t p) const;
+    bool is_category_temporary(std::size_t c) const;
+    bool is_project_temporary(std::size_t c, std::size_t p) const;
+    bool is_category_temporarily_shown(std::size_t c) const;
+    bool is_project_temporarily_shown(std::size_t c, std::size_t p) const;
+    std::size_t n_displayed_categories() const;
+    std::size_t n_displayed_projects(std::size_t c) const;
+
+    // Setters.
+    void set_category_color(std::size_t c, Color color);
+    void set_category_rate(std::size_t c, std::int32_t rate);
+    void set_project_rate(std::size_t c, std::size_t p, std::int32_t rate);
+    void set_category_memo_behavior(std::size_t c, MemoBehavior behavior);
+    void set_project_memo_behavior(std::size_t c, std::size_t p, MemoBehavior behavior);
+    void set_category_shown(std::size_t c, bool shown);
+    void set_project_shown(std::size_t c, std::size_t p, bool shown);
+    void set_category_temporary(std::size_t c, bool temporary);
+    void set_project_temporary(std::size_t c, std::size_t p, bool temporary);
+    void set_category_temporarily_shown(std::size_t c, bool on);
+    void set_project_temporarily_shown(std::size_t c, std::size_t p, bool on);
+    void rename_category(std::size_t c, const std::string& name);
+    void rename_project(std::size_t c, std::size_t p, const std::string& name);
+    void add_seconds(std::size_t c, std::size_t p, std::uint32_t seconds);
+    void clear_all_seconds();
+    /// Each category's name width = the widest of its project names under measure (0 without projects).
+    void compute_name_widths(const std::function<int(const std::string&)>& measure);
+
+    // Remembered memos of project (c, p), most recent first.
+    bool has_remembered_memos(std::size_t c, std::size_t p) const;
+    std::size_t n_remembered_memos(std::size_t c, std::size_t p) const;
+    /// The n-th memo, 0 = most recent; "" when the project has none; n past the end is an error.
+    std::string remembered_memo(std::size_t c, std::size_t p, std::size_t n) const;
+    /// The whole chain, for walking or copying it.
+    const MemoList& first_remembered_memo(std::size_t c, std::size_t p) const;
+    /// Puts memo at the front (moving an equal one there); an empty memo does nothing.
+    void remember_memo(std::size_t c, std::size_t p, const std::string& memo);
+    /// Adds memo at the end without any check (file reading).
+    void append_remembered_memo(std::size_t c, std::size_t p, std::string memo);
+    void replace_remembered_memos(std::size_t c, std::size_t p, MemoList chain);
+
+    // Lookup and structure.
+    /// Index of the first category named name (case-sensitive), else NPOS.
+    std::size_t find_category(const std::string& name) const;
+    /// Index of the first project of c named name (case-sensitive), else NPOS.
+    std::size_t find_project(std::size_t c, const std::string& name) const;
+    void add_category(const std::string& name, Color color, bool temporary);
+    std::size_t add_temporary_category(const std::string& name, Color color);
+    void add_project(std::size_t c, const std::string& name, bool temporary);
+    std::size_t add_temporary_project(std::size_t c, const std::string& name);
+    void delete_category(std::size_t c);
+    void delete_project(std::size_t c, std::size_t p);
+    void swap_categories(std::size_t c1, std::size_t c2);
+    void swap_projects(std::size_t c, std::size_t p1, std::size_t p2);
+    /// Orders by name ignoring case (a-z as A-Z, unsigned bytes), ties case-sensitively.
+    void sort_categories();
+    void sort_projects(std::size_t c);
+
+    // The checked-in project.
+    bool is_current_project() const { return my_current_category != NPOS && my_current_project != NPOS; }
+    bool is_current(std::size_t c, std::size_t p) const;
+    void set_current(std::size_t c, std::size_t p);
+    void clear_current();
+    std::size_t current_category() const;
+    std::size_t current_project() const;
+    const std::string& current_category_name() const;
+    const std::string& current_project_name() const;
+    std::uint32_t current_project_seconds() const;
+    void add_seconds_to_current(std::uint32_t seconds);
+
+    // Files.
+    /// Stops this list from ever writing the remembered-memo file.
+    void forget_memo_file() { my_memo_file.clear(); }
+    const std::string& memo_file() const { return my_memo_file; }
+    /// Path of the project file this list was loaded from and saves to.
+    const std::string& project_file() const { return my_project_file; }
+    /// Writes the hidden list of the program-wide list (if any), then this list's project file.
+    void save();
+    /// Writes this list's hidden list; failures are not reported.
+    void save_hidden_list() const;
+    /// Writes the remembered-memo file when `memo_file` is not empty.
+    void save_remembered_memos();
+
+    ProjectListHost* host() const { return my_host; }
+    const std::vector<Category>& categories() const { return my_categories; }
+
+    /// True when `a` sorts after `b` (ignoring case first, then case-sensitively).
+    static bool name_greater(const std::string& a, const std::string& b);
+
+private:
+    friend class ProjectFileReader;
+
+    Category& category(std::size_t c);
+    const Category& category(std::size_t c) const;
+    Project& project(std::size_t c, std::size_t p);
+    const Project& project(std::size_t c, std::size_t p) const;
+    void load(const std::string& path);
+
+    std::vector<Category> my_categories;
+    std::size_t my_current_category = NPOS;
+    std::size_t my_current_project = NPOS;
+    ProjectListHost* my_host = nullptr;
+    std::string my_memo_file;
+    std::string my_project_file;
+};
+
+} // namespace velkor
