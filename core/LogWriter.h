@@ -1,0 +1,96 @@
+#pragma once
+// Appends session and note records to the log file, one TAB-separated CR LF line each.
+
+#include "core/LockdownSwitches.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace velkor {
+
+struct DateRec;
+struct TimeRec;
+class ProjectList;
+class IniFile;
+class Prompt;
+class LogSink;
+
+/// The program-wide log file name (default "velkors.log").
+const std::string& log_file_name();
+void set_log_file_name(std::string name);
+
+/// Everything one log line holds, before formatting.
+struct LogRecordFields
+{
+    const DateRec& ci_date;
+    const TimeRec& ci_time;
+    const DateRec& co_date;
+    const TimeRec& co_time;
+    std::string_view category;
+    std::string_view project;
+    std::int32_t rate = 0; // hundredths, zero or more
+    std::string_view memo;
+    std::string_view environment;
+};
+
+/// The record text without line end: seven fields, then the memo and environment fields when due.
+std::string format_log_record(const LogRecordFields& fields);
+
+/// Scrambles record in place for the given check-out second; returns the key byte that goes in
+/// front of it in the file.
+unsigned char scramble_log_record(char* record, std::size_t length, unsigned check_out_second);
+
+/// Writes memo as it is stored in files: CR LF becomes "\/", any other CR or LF a blank.
+void transform_memo(std::string_view memo, char* out);
+
+class LogWriter
+{
+public:
+    static constexpr int kWritten = 1;
+
+    using ProjectsSource = std::function<const ProjectList&()>;
+    using EnvironmentSource = std::function<std::string()>;
+    using QuitRequest = std::function<void()>;
+
+    /// projects and environment are asked at every append (the program-wide list is replaced at
+    /// times; the environment string belongs to the session). sink defaults to the POSIX file.
+    LogWriter(Prompt& prompt, IniFile& settings, ProjectsSource projects, EnvironmentSource environment,
+              QuitRequest request_quit, LockdownSwitches switches = kLockdownSwitches,
+              std::unique_ptr<LogSink> sink = nullptr);
+    virtual ~LogWriter();
+    LogWriter(const LogWriter&) = delete;
+    LogWriter& operator=(const LogWriter&) = delete;
+
+    /// Appends one record for project (c, p) to the log file. Returns 1 when it is on disk, else
+    /// the button pressed in the failure message: 4 (Retry; call again) or 2 (Cancel). After a
+    /// failure the file is as it was before the call.
+    int AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date, const TimeRec& co_time,
+                        std::size_t c, std::size_t p, std::string_view memo);
+
+    /// Capacity of the reusable record buffer (0 until the first record).
+    std::size_t buffer_capacity() const { return my_capacity; }
+
+protected:
+    /// Allocates the record buffer; throws std::bad_alloc when it cannot.
+    virtual std::unique_ptr<char[]> allocate(std::size_t size);
+
+private:
+    bool reserve(std::size_t needed, std::size_t exact);
+    int fail(const char* text);
+
+    Prompt& my_prompt;
+    IniFile& my_settings;
+    ProjectsSource my_projects;
+    EnvironmentSource my_environment;
+    QuitRequest my_request_quit;
+    LockdownSwitches my_switches;
+    std::unique_ptr<LogSink> my_sink;
+    std::unique_ptr<char[]> my_buffer;
+    std::size_t my_capacity = 0;
+};
+
+} // namespace velkor
