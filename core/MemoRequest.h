@@ -1,0 +1,63 @@
+#pragma once
+// When the program asks for a memo, and running the memo dialog with the right initial text.
+
+#include "core/SessionState.h"
+#include "core/SessionUi.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace velkor {
+
+class IniFile;
+class ProjectList;
+
+/// Longest memo in bytes (the 1010-byte buffer less its NUL).
+inline constexpr std::size_t kMemoMaxBytes = 1009;
+
+/// The text cut to at most max_bytes without splitting a UTF-8 character.
+std::string CutToBytes(std::string_view text, std::size_t max_bytes);
+/// The text without leading and trailing space, tab, CR, LF, vertical tab and form feed.
+std::string TrimMemo(std::string_view text);
+/// The ask-memo mode of an `AskMemo` value: i or y -> 1 (check-in), o -> 2 (check-out), else 0 (Shift only).
+int AskMemoMode(std::string_view setting);
+
+class MemoRequest
+{
+public:
+    MemoRequest(SessionState& state, IniFile& settings, SessionDialogs& dialogs)
+        : my_state(state), my_settings(settings), my_dialogs(dialogs)
+    {
+    }
+
+    /// The list whose projects the requests are for; may change when the list is replaced.
+    void set_project_list(ProjectList* list) { my_list = list; }
+    /// Reads `AskMemo` and `RememberMemo` (at start-up and after the options change).
+    void read_settings();
+
+    int ask_memo_mode() const { return my_ask_memo_mode; }
+    void set_ask_memo_mode(int mode) { my_ask_memo_mode = mode; }
+    bool remember() const { return my_remember; }
+    /// The close-after flag as the last memo dialog left it.
+    bool close_after() const { return my_close_after; }
+
+    /// Whether a memo is due for project (c, p): Shift always asks, then the project's and the
+    /// category's memo behaviour, then the ask-memo mode.
+    bool ShouldAskForMemo(bool shift, std::size_t c, std::size_t p, MemoPurpose purpose) const;
+    /// Runs the memo dialog; false when cancelled. The session memo and the declined flag hold the outcome.
+    bool AskForMemo(std::size_t c, std::size_t p, MemoPurpose purpose);
+
+private:
+    std::string initial_text(std::size_t c, std::size_t p, MemoPurpose purpose) const;
+
+    SessionState& my_state;
+    IniFile& my_settings;
+    SessionDialogs& my_dialogs;
+    ProjectList* my_list = nullptr;
+    int my_ask_memo_mode = 0;
+    bool my_remember = false;
+    bool my_close_after = false;
+};
+
+} // namespace velkor
