@@ -1,0 +1,31 @@
+#include "core/LogLock.h"
+
+#include "core/CommandLine.h"
+
+#include <cstdio>
+
+namespace velkor {
+
+bool LogLock::take(const std::string& log_path, Prompt& prompt)
+{
+    LockFileNames names = lock_file_names(log_path);
+    // The same lock file under another name is already ours: reopening it would only fail.
+    if (my_file && my_file->is_same_file(names.lock)) {
+        my_mirror_path = names.mirror;
+        return true;
+    }
+    auto file = std::make_unique<LockFile>();
+    if (int error = file->open(names.lock)) {
+        prompt.message(std::to_string(error) + ": " + system_error_text(error), "Lock file error", Buttons::Ok,
+                       Icon::Information);
+        return false;
+    }
+    if (my_file)
+        std::remove(my_mirror_path.c_str());
+    my_file = std::move(file);
+    my_mirror_path = names.mirror;
+    std::remove(my_mirror_path.c_str());
+    return true;
+}
+
+} // namespace velkor
