@@ -36,24 +36,50 @@ public:
 
     bool read_only() const { return my_read_only; }
     void set_read_only(bool value) { my_read_only = value; }
+    /// 0 when the last flush reached the file, else the errno of its failure; the values of a
+    /// failed flush stay dirty, so the next flush tries them again.
+    int last_flush_error() const { return my_last_flush_error; }
 
 protected:
     /// Puts one value into the backing file.
     virtual void write(const std::string& section, const std::string& key, const std::string& value) = 0;
     /// Returns the number of characters placed in buffer (at most size - 1); def when absent.
-    virtual int read(const std::string& section, const std::string& key, const char* def, char* buffer,
-                     int size) = 0;
-    /// Brackets a flush, so a backing file can write all values of one flush at once.
+    virtual int read(const std::string& section, const std::string& key, const char* def, char* buffer, int size) = 0;
+    /// Brackets a flush that has something to write, so a backing file can write all values of
+    /// one flush at once. end_writes returns 0 or the errno of the failed write.
     virtual void begin_writes() {}
-    virtual void end_writes() {}
+    virtual int end_writes() { return 0; }
 
 private:
     IniGroup* find_group(const std::string& section);
     IniItem* find_item(IniGroup* group, const std::string& key, bool create);
     std::optional<std::string> raw_read(const std::string& section, const std::string& key);
 
-    IniGroup* my_first_group = nullptr;
+    std::unique_ptr<IniGroup> my_first_group;
     bool my_read_only = false;
+    int my_last_flush_error = 0;
+};
+
+/// The store on one private INI file (the program's "./velkors.ini").
+class PrivateIniFile : public IniFile
+{
+public:
+    explicit PrivateIniFile(std::string file_name);
+    /// Flushes what is still dirty.
+    ~PrivateIniFile() override;
+
+    const std::string& file_name() const { return my_file_name; }
+
+protected:
+    void write(const std::string& section, const std::string& key, const std::string& value) override;
+    int read(const std::string& section, const std::string& key, const char* def, char* buffer, int size) override;
+    void begin_writes() override;
+    int end_writes() override;
+
+private:
+    class Batch;
+    std::string my_file_name;
+    std::unique_ptr<Batch> my_batch;
 };
 
 } // namespace velkor
