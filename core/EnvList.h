@@ -25,9 +25,11 @@ public:
 
     /// Longest name kept from the settings file.
     static constexpr std::size_t kMaxNameLength = 127;
+    /// Most entries read from the settings file.
+    static constexpr int kMaxEntries = 1000;
 
     EnvList();
-    /// Reads EnvVarCount, EnvVar%d and EnvVar%dRequired.
+    /// Reads EnvVarCount (at most kMaxEntries), EnvVar%d and EnvVar%dRequired.
     explicit EnvList(IniFile& settings);
 
     /// Writes the count and every entry's name and required flag (0 or 1).
@@ -46,7 +48,8 @@ public:
     int find(std::string_view name) const;
 
     /// Looks up every variable and builds the environment string: one slot per entry, TAB
-    /// between slots. A required variable without a value shows the error and returns false.
+    /// between slots (TABs and line breaks inside values become blanks). A required variable
+    /// without a value shows the error and returns false with environment left unchanged.
     bool build_environment_string(const VariableLookup& lookup, Prompt& prompt, std::string& environment) const;
 
     bool operator==(const EnvList&) const = default;

@@ -51,6 +51,7 @@ private:
     int my_fd = -1;
     std::int64_t my_start_size = 0;
     bool my_created = false;
+    bool my_opened = false;
     int my_error = 0;
 };
 
