@@ -154,8 +154,6 @@ public:
     static bool name_greater(const std::string& a, const std::string& b);
 
 private:
-    friend class ProjectFileReader;
-
     Category& category(std::size_t c);
     const Category& category(std::size_t c) const;
     Project& project(std::size_t c, std::size_t p);
