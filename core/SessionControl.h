@@ -1,6 +1,7 @@
 #pragma once
-// What the exit rules need from the session engine: whether a session is open, and a check-out
-// on the way out. The session engine implements it; the shell asks through it.
+// What the shell needs from the session engine: whether a session is open, a check-out on the
+// way out, and the clock-change flags that the time-change notification sets and the exit saves.
+// The session engine implements it; the shell asks through it.
 
 namespace velkor {
 
@@ -16,6 +17,14 @@ public:
     /// question and log write. Returns true when the session was closed; false when it is still
     /// open (the user cancelled or the log could not be written), so exiting must not go on.
     virtual bool check_out_for_exit() = 0;
+
+    /// The system clock was set: sets the changed-while-checked-in flag when a session is open
+    /// (and a project list exists), else the changed-while-idle flag.
+    virtual void clock_changed() = 0;
+    /// Restores the two flags from `Tci` (while checked in) and `Tco` (while idle).
+    virtual void load_clock_flags() = 0;
+    /// Puts the two flags as `Tci` and `Tco` (0 or 1); they reach the file at the next flush.
+    virtual void save_clock_flags() = 0;
 };
 
 } // namespace velkor
