@@ -2,6 +2,7 @@
 // Appends session and note records to the log file, one TAB-separated CR LF line each.
 
 #include "core/LockdownSwitches.h"
+#include "platform/LogAppend.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +18,6 @@ struct TimeRec;
 class ProjectList;
 class IniFile;
 class Prompt;
-class LogSink;
 
 /// The program-wide log file name (default "velkors.log").
 const std::string& log_file_name();

@@ -1,0 +1,240 @@
+#include "core/LogWriter.h"
+
+#include "classlib/IniFile.h"
+#include "classlib/SettingsKeys.h"
+#include "core/ProjectList.h"
+#include "core/TimeValues.h"
+#include "platform/LogAppend.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace velkor;
+using velkor::test::read_file;
+using velkor::test::write_file;
+
+namespace {
+
+// Fails one chosen step of an append after doing the real work up to that point.
+class FailingSink : public LogSink
+{
+public:
+    enum class Step
+    {
+        None,
+        Open,
+        Write,
+        Close
+    };
+
+    Step fail_at = Step::None;
+    std::size_t bytes_before_failure = 0; // what a failing write still puts in the file
+
+    bool open(const std::string& path) override { return fail_at != Step::Open && my_file.open(path); }
+    bool write(std::string_view bytes) override
+    {
+        if (fail_at != Step::Write)
+            return my_file.write(bytes);
+        my_file.write(bytes.substr(0, bytes_before_failure));
+        return false;
+    }
+    bool flush() override { return my_file.flush(); }
+    bool close() override { return my_file.close() && fail_at != Step::Close; }
+    bool roll_back() override { return my_file.roll_back(); }
+
+private:
+    LogAppend my_file;
+};
+
+constexpr char kLine[] = "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t0.00\r\n";
+
+class LogWriterTest : public ::testing::Test
+{
+protected:
+    LogWriterTest() : settings(dir.file("velkors.ini"))
+    {
+        list.add_category("Work", 0, false);
+        list.add_project(0, "Report", false);
+        set_log_file_name(log);
+    }
+
+    std::unique_ptr<LogWriter> make_writer(LockdownSwitches switches = kLockdownSwitches,
+                                           std::unique_ptr<LogSink> sink = nullptr)
+    {
+        return std::make_unique<LogWriter>(
+            prompt, settings, [this]() -> const ProjectList& { return list; }, [this] { return environment; },
+            [this] { ++quit_requests; }, switches, std::move(sink));
+    }
+
+    int append(LogWriter& writer, std::string_view memo = {}, std::uint8_t co_second = 9)
+    {
+        TimeRec co_time{30, 17, 0, co_second};
+        return writer.AppendLogRecord(date, ci_time, date, co_time, 0, 0, memo);
+    }
+
+    test::TempDir dir;
+    std::string log = dir.file("velkors.log");
+    PrivateIniFile settings;
+    ProjectList list;
+    test::ScriptedPrompt prompt;
+    std::string environment;
+    int quit_requests = 0;
+    DateRec date{2024, 7, 3};
+    TimeRec ci_time{5, 9, 0, 0};
+};
+
+TEST_F(LogWriterTest, RecordsAreWrittenByteForByte)
+{
+    auto writer = make_writer();
+    EXPECT_EQ(append(*writer), 1);
+
+    list.set_category_rate(0, 2550);
+    EXPECT_EQ(append(*writer), 1); // category rate, project unset
+    list.set_project_rate(0, 0, 0);
+    EXPECT_EQ(append(*writer), 1); // a project rate of 0 wins
+    list.set_category_rate(0, -1);
+    list.set_project_rate(0, 0, -1);
+    put_int(settings, kRate, 1234);
+    EXPECT_EQ(append(*writer), 1); // falls back to the setting
+
+    put_int(settings, kRate, 0);
+    environment = "x";
+    EXPECT_EQ(append(*writer), 1); // empty memo field kept before the environment
+    environment = "\t";
+    EXPECT_EQ(append(*writer), 1); // two empty values
+    environment.clear();
+    EXPECT_EQ(append(*writer, "a\r\nb"), 1);
+    EXPECT_EQ(append(*writer, "a\nb\rc\td"), 1);
+    EXPECT_EQ(writer->AppendLogRecord(date, TimeRec{0, 14, 0, 0}, date, TimeRec{0, 14, 0, 0}, 0, 0, "note"), 1);
+
+    const std::string head = "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t";
+    EXPECT_EQ(read_file(log), std::string(kLine) + head + "25.50\r\n" + head + "0.00\r\n" + head + "12.34\r\n" + head +
+                                  "0.00\t\tx\r\n" + head + "0.00\t\t\t\r\n" + head + "0.00\ta\\/b\r\n" + head +
+                                  "0.00\ta b c\td\r\n" +
+                                  "2024/03/07\t14:00:00\t2024/03/07\t14:00:00\tWork\tReport\t0.00\tnote\r\n");
+    EXPECT_EQ(prompt.count(), 0u);
+}
+
+TEST_F(LogWriterTest, BufferGrowsToNeededPlus512AndIsReused)
+{
+    auto writer = make_writer();
+    EXPECT_EQ(writer->buffer_capacity(), 0u);
+    append(*writer);
+    EXPECT_EQ(writer->buffer_capacity(), 4u + 6u + 50u + 512u);
+    append(*writer, std::string(500, 'm'));
+    EXPECT_EQ(writer->buffer_capacity(), 572u); // still fits
+    append(*writer, std::string(1000, 'm'));
+    EXPECT_EQ(writer->buffer_capacity(), 1000u + 4u + 6u + 50u + 512u);
+}
+
+TEST_F(LogWriterTest, FailedAppendLeavesTheLogAsItWasAndRetryWritesOnce)
+{
+    const std::string before = "2024/03/06\t08:00:00\t2024/03/06\t09:00:00\tWork\tReport\t0.00\r\n";
+    write_file(log, before);
+    auto owned = std::make_unique<FailingSink>();
+    FailingSink& sink = *owned;
+    auto writer = make_writer(kLockdownSwitches, std::move(owned));
+
+    struct Case
+    {
+        FailingSink::Step step;
+        const char* text;
+    };
+    const Case cases[] = {
+        {FailingSink::Step::Open,
+         "Cannot open the log file! If another application is\nusing the file, please exit it.  Or there might be\n"
+         "too many files open--you may wish to exit some other\napplications.  Click Retry to try again, or Cancel "
+         "to\nabort the check-in or check-out."},
+        {FailingSink::Step::Write, "Cannot write to the log file! This may be due to\nthe disk being full. You may "
+                                   "wish to delete some\nother files and then Retry, or Cancel now to abort."},
+        {FailingSink::Step::Close, "Cannot close to the log file! This may be due to\nthe disk being full. You may "
+                                   "wish to delete some\nother files and then Retry, or Cancel now to abort."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        sink.fail_at = c.step;
+        sink.bytes_before_failure = 20;
+        prompt.clear();
+        prompt.answer(Answer::Retry);
+        EXPECT_EQ(append(*writer), 4);
+        prompt.answer(Answer::Cancel);
+        EXPECT_EQ(append(*writer), 2);
+        ASSERT_EQ(prompt.count(), 2u);
+        EXPECT_EQ(prompt.last(), (Message{c.text, log, Buttons::RetryCancel, Icon::Exclamation}));
+        EXPECT_EQ(read_file(log), before);
+    }
+
+    sink.fail_at = FailingSink::Step::None;
+    EXPECT_EQ(append(*writer), 1);
+    EXPECT_EQ(read_file(log), before + kLine);
+}
+
+TEST_F(LogWriterTest, FailedFirstAppendLeavesNoFileAndOpenFailureKeepsTheFile)
+{
+    auto owned = std::make_unique<FailingSink>();
+    FailingSink& sink = *owned;
+    auto writer = make_writer(kLockdownSwitches, std::move(owned));
+    sink.fail_at = FailingSink::Step::Write;
+    EXPECT_EQ(append(*writer), 2);
+    EXPECT_FALSE(std::filesystem::exists(log));
+
+    // A real open failure (a folder in the file's place) must not touch anything.
+    std::filesystem::create_directory(log);
+    auto real = make_writer();
+    EXPECT_EQ(append(*real), 2);
+    EXPECT_TRUE(std::filesystem::is_directory(log));
+    EXPECT_EQ(prompt.last().caption, log);
+}
+
+class NoMemoryWriter : public LogWriter
+{
+public:
+    using LogWriter::LogWriter;
+
+protected:
+    std::unique_ptr<char[]> allocate(std::size_t) override { throw std::bad_alloc(); }
+};
+
+TEST_F(LogWriterTest, AllocationFailureWarnsAndAsksToQuit)
+{
+    write_file(log, "old\r\n");
+    NoMemoryWriter writer(
+        prompt, settings, [this]() -> const ProjectList& { return list; }, [] { return std::string(); },
+        [this] { ++quit_requests; });
+    EXPECT_NE(append(writer), 1);
+    EXPECT_EQ(prompt.last(), (Message{"Impossible memory allocation failure!", "Error", Buttons::Ok, Icon::None}));
+    EXPECT_EQ(quit_requests, 1);
+    EXPECT_EQ(read_file(log), "old\r\n");
+}
+
+TEST_F(LogWriterTest, LockdownSwitchesAndScrambledRecords)
+{
+    for (std::size_t f = 0; f < kLockdownFeatureCount; ++f)
+        EXPECT_FALSE(lockdown_on(static_cast<LockdownFeature>(f)));
+    const auto scrambled = LockdownSwitches().with(LockdownFeature::ScrambledRecords, 1);
+    EXPECT_FALSE(scrambled.is_on(LockdownFeature::ScrambledRecords)); // the master switch is off
+    EXPECT_TRUE(scrambled.with_master(true).is_on(LockdownFeature::ScrambledRecords));
+    EXPECT_EQ(LockdownSwitches()
+                  .with_master(true)
+                  .with(LockdownFeature::CtrlClickAdjustment, 2)
+                  .value(LockdownFeature::CtrlClickAdjustment),
+              2);
+
+    // Second 9: key = (9 + 65) | 0x80 = 0xCA; r runs 0xCA, 0xC1, 0xD8, 0xCF (step 202 % 30 + 1 = 23, & 0xDF).
+    auto writer = make_writer(scrambled.with_master(true));
+    EXPECT_EQ(append(*writer), 1);
+    const std::string bytes = read_file(log);
+    ASSERT_EQ(bytes.size(), 1 + std::string(kLine).size());
+    EXPECT_EQ(bytes.substr(0, 5), "\xCA\xF8\xF1\xEA\xFB"); // key, then "2024" scrambled
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+
+    // Second 45: key 0xD0 with bit 5 already clear, so r starts at 0xD0; '2' ^ 0xD0 = 0xE2.
+    char record[] = "2";
+    EXPECT_EQ(scramble_log_record(record, 1, 45), 0xD0);
+    EXPECT_EQ(record[0], '\xE2');
+}
+
+} // namespace
