@@ -1,0 +1,161 @@
+#include "core/PastTimeScan.h"
+
+#include "classlib/SettingsKeys.h"
+#include "core/LogReader.h"
+#include "core/ProjectList.h"
+#include "core/TimeValues.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <memory>
+
+namespace velkor {
+
+namespace {
+
+// The read position is asked for only every so many lines; a line costs far less than a
+// position query and a gauge needs no finer steps.
+constexpr std::size_t kLinesPerCheck = 256;
+constexpr auto kUpdateInterval = std::chrono::milliseconds(50);
+
+struct FileCloser
+{
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::uint64_t position_of(std::FILE* file)
+{
+    const long position = std::ftell(file);
+    return position < 0 ? 0 : static_cast<std::uint64_t>(position);
+}
+
+std::uint64_t size_of(std::FILE* file)
+{
+    if (std::fseek(file, 0, SEEK_END) != 0)
+        return 0;
+    const std::uint64_t size = position_of(file);
+    std::rewind(file);
+    return size;
+}
+
+// One session longer than the counter holds is damage, not work: count what fits.
+std::uint32_t counted_seconds(TimeStamp duration)
+{
+    return static_cast<std::uint32_t>(std::min<TimeStamp>(duration, std::numeric_limits<std::uint32_t>::max()));
+}
+
+} // namespace
+
+PastTimeSettings read_past_time_settings(IniFile& ini)
+{
+    PastTimeSettings settings;
+    settings.flags = read_past_time_flags(ini);
+    settings.progress_min_size = get_int(ini, kProgressScanningMinSize);
+    return settings;
+}
+
+int progress_percent(std::uint64_t position, std::uint64_t total, int previous)
+{
+    if (total == 0)
+        return std::clamp(previous, 0, 100);
+    const std::uint64_t percent = total > 21474836 ? position / (total / 100) : position * 100 / total;
+    return std::clamp(static_cast<int>(std::min<std::uint64_t>(percent, 100)), previous, 100);
+}
+
+std::string scan_reference_date(const Clock& clock, bool weekly)
+{
+    LocalTimeFields fields = ToLocal(Now(clock));
+    if (weekly) {
+        fields.day -= fields.weekday;
+        // Noon exists on every day, so a daylight-saving gap cannot move the date.
+        fields.hour = 12;
+        fields.minute = 0;
+        fields.second = 0;
+        FromLocal(fields);
+    }
+    char text[40];
+    std::snprintf(text, sizeof text, "%d/%02d/%02d", fields.year + 1900, fields.month + 1, fields.day);
+    return text;
+}
+
+bool scan_keeps_date(std::string_view date_key, std::string_view reference, const PastTimeFlags& flags)
+{
+    const std::string_view key = date_key.substr(0, 10);
+    const std::string_view ref = reference.substr(0, 10);
+    if (flags.read_weekly_time)
+        return key >= ref; // later dates, even future ones, count
+    if (flags.read_today_time)
+        return key == ref;
+    return true;
+}
+
+ProgressThrottle::ProgressThrottle(std::uint64_t total_bytes)
+    : my_step(std::max<std::uint64_t>(1, total_bytes / 100)), my_last_update(std::chrono::steady_clock::now())
+{
+}
+
+bool ProgressThrottle::due(std::uint64_t position)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (position < my_next_position && now - my_last_update < kUpdateInterval)
+        return false;
+    my_next_position = position + my_step;
+    my_last_update = now;
+    return true;
+}
+
+ScanSummary ScanPastTimes(ProjectList& list, const PastTimeSettings& settings, const std::string& log_path,
+                          const Clock& clock, ScanProgress& progress, bool reset_first)
+{
+    ScanSummary summary;
+    if (!settings.flags.read_log_time)
+        return summary;
+    if (reset_first)
+        list.clear_all_seconds();
+    FilePtr file(std::fopen(log_path.c_str(), "rb"));
+    if (!file)
+        return summary;
+    summary.opened = true;
+
+    const std::uint64_t size = size_of(file.get());
+    const bool show_progress = static_cast<std::int64_t>(size) > settings.progress_min_size;
+    const std::string reference = scan_reference_date(clock, settings.flags.read_weekly_time);
+    LogLineReader reader(file.get());
+    LogRecordParser parser;
+    LogRecord record;
+    ProgressThrottle throttle(size);
+    if (show_progress)
+        progress.begin(size);
+
+    std::string_view line;
+    while (reader.next(line)) {
+        if (show_progress && summary.lines % kLinesPerCheck == 0) {
+            const std::uint64_t position = position_of(file.get());
+            if (throttle.due(position) && !progress.update(position)) {
+                summary.cancelled = true;
+                break;
+            }
+        }
+        ++summary.lines;
+        if (!scan_keeps_date(log_date_key(line), reference, settings.flags) || !parser.parse(line, record))
+            continue;
+        const std::size_t c = list.find_category(record.category);
+        if (c == NPOS)
+            continue;
+        const std::size_t p = list.find_project(c, record.project);
+        if (p == NPOS)
+            continue;
+        list.add_seconds(c, p, counted_seconds(record.duration));
+        ++summary.counted;
+    }
+    if (show_progress) {
+        if (!summary.cancelled)
+            progress.update(position_of(file.get()));
+        progress.end();
+    }
+    return summary;
+}
+
+} // namespace velkor

@@ -1,0 +1,176 @@
+#include "core/PastTimeScan.h"
+
+#include "core/ProjectList.h"
+#include "core/TimeValues.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestClock.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+using namespace velkor;
+using namespace velkor::test;
+
+namespace {
+
+struct RecordingProgress : ScanProgress
+{
+    void begin(std::uint64_t total) override { calls.push_back("begin " + std::to_string(total)); }
+    bool update(std::uint64_t position) override
+    {
+        positions.push_back(position);
+        return positions.size() < cancel_at;
+    }
+    void end() override { calls.push_back("end"); }
+
+    std::vector<std::string> calls;
+    std::vector<std::uint64_t> positions;
+    std::size_t cancel_at = SIZE_MAX;
+};
+
+std::string record(const char* ci_date, const char* ci_time, const char* co_date, const char* co_time,
+                   const char* category = "Work", const char* project = "Report")
+{
+    return std::string(ci_date) + '\t' + ci_time + '\t' + co_date + '\t' + co_time + '\t' + category + '\t' + project +
+           "\t0.00\r\n";
+}
+
+class PastTimeScanTest : public ::testing::Test
+{
+protected:
+    PastTimeScanTest()
+    {
+        list.add_category("Work", kBlack, false);
+        list.add_project(0, "Report", false);
+        list.add_project(0, "Mail", false);
+        settings.flags.read_log_time = true;
+    }
+
+    // Local noon of the given day in the fixed zone.
+    void set_today(int year, int month, int day)
+    {
+        LocalTimeFields f;
+        f.year = year - 1900;
+        f.month = month - 1;
+        f.day = day;
+        f.hour = 12;
+        clock.set(FromLocal(f));
+    }
+
+    std::uint32_t scan(const std::string& log, bool reset_first = false)
+    {
+        write_file(path, log);
+        ScanPastTimes(list, settings, path, clock, progress, reset_first);
+        return list.project_seconds(0, 0);
+    }
+
+    ScopedTimeZone zone{"Europe/Berlin"};
+    TempDir dir;
+    std::string path = dir.file("velkors.log");
+    ProjectList list;
+    PastTimeSettings settings;
+    TestClock clock;
+    RecordingProgress progress;
+};
+
+} // namespace
+
+TEST_F(PastTimeScanTest, WeeklyCountsFromThisWeeksSundayAndBeatsToday)
+{
+    const std::string log = record("2024/03/02", "10:00:00", "2024/03/02", "10:01:40") + // Saturday: 100
+                            record("2024/03/03", "10:00:00", "2024/03/03", "10:03:20") + // Sunday: 200
+                            record("2024/03/06", "10:00:00", "2024/03/06", "10:06:40") + // Wednesday: 400
+                            record("2024/03/20", "10:00:00", "2024/03/20", "10:13:20");  // future: 800
+    set_today(2024, 3, 6);
+    settings.flags.read_weekly_time = true;
+    settings.flags.read_today_time = true;
+    EXPECT_EQ(scan(log, true), 1400u);
+    set_today(2024, 3, 3); // on a Sunday the week starts today
+    EXPECT_EQ(scan(log, true), 1400u);
+    set_today(2024, 3, 10); // next week
+    EXPECT_EQ(scan(log, true), 800u);
+
+    settings.flags.read_weekly_time = false;
+    set_today(2024, 3, 6);
+    EXPECT_EQ(scan(log, true), 400u);
+    settings.flags.read_today_time = false;
+    EXPECT_EQ(scan(log, true), 1500u);
+
+    // Wednesday 1 May: the week began on Sunday 28 April.
+    settings.flags.read_weekly_time = true;
+    set_today(2024, 5, 1);
+    EXPECT_EQ(scan_reference_date(clock, true), "2024/04/28");
+    EXPECT_EQ(scan(record("2024/04/27", "10:00:00", "2024/04/27", "11:00:00") +
+                       record("2024/04/28", "10:00:00", "2024/04/28", "10:00:09"),
+                   true),
+              9u);
+}
+
+TEST_F(PastTimeScanTest, SessionOverMidnightCountsOnItsCheckInDay)
+{
+    const std::string log = record("2024/03/07", "23:00:00", "2024/03/08", "01:00:00");
+    settings.flags.read_today_time = true;
+    set_today(2024, 3, 7);
+    EXPECT_EQ(scan(log, true), 7200u);
+    set_today(2024, 3, 8);
+    EXPECT_EQ(scan(log, true), 0u);
+}
+
+TEST_F(PastTimeScanTest, SkipsUnknownNamesAndBadLinesAndCountsTheRest)
+{
+    list.add_seconds(0, 0, 5); // kept: no reset
+    const std::string log = record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00", "Home") +
+                            record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00", "Work", "Nothing") +
+                            record("2024/03/07", "09:00:00", "2024/03/07", "08:00:00") + // negative
+                            "garbage\r\n" + record("2024/03/07", "09:00:00", "2024/03/07", "09:00:30") +
+                            record("2024/03/07", "09:00:00", "2024/03/07", "09:00:07", "Work", "Mail");
+    EXPECT_EQ(scan(log), 35u);
+    EXPECT_EQ(list.project_seconds(0, 1), 7u);
+}
+
+TEST_F(PastTimeScanTest, SwitchedOffOrUnreadableLog)
+{
+    list.add_seconds(0, 0, 60);
+    settings.flags.read_log_time = false;
+    EXPECT_EQ(scan(record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00"), true), 60u);
+
+    settings.flags.read_log_time = true;
+    const ScanSummary summary = ScanPastTimes(list, settings, dir.file("missing.log"), clock, progress, true);
+    EXPECT_FALSE(summary.opened);
+    EXPECT_EQ(list.project_seconds(0, 0), 0u);
+    EXPECT_TRUE(progress.calls.empty());
+}
+
+TEST_F(PastTimeScanTest, ProgressOnlyAboveTheMinimumSizeAndCancelKeepsTheCount)
+{
+    scan("");
+    EXPECT_TRUE(progress.calls.empty()); // 0 bytes with the default minimum of 0
+
+    std::string log;
+    for (int i = 0; i < 3000; ++i)
+        log += record("2024/03/07", "09:00:00", "2024/03/07", "09:00:01");
+    settings.progress_min_size = static_cast<std::int64_t>(log.size());
+    EXPECT_EQ(scan(log, true), 3000u);
+    EXPECT_TRUE(progress.calls.empty());
+
+    settings.progress_min_size = 0;
+    progress.cancel_at = 2;
+    const std::uint32_t counted = scan(log, true);
+    EXPECT_GT(counted, 0u);
+    EXPECT_LT(counted, 3000u);
+    EXPECT_EQ(progress.calls, (std::vector<std::string>{"begin " + std::to_string(log.size()), "end"}));
+    EXPECT_TRUE(std::is_sorted(progress.positions.begin(), progress.positions.end()));
+}
+
+TEST(PastTimeScan, ProgressPercentOnlyMovesForward)
+{
+    EXPECT_EQ(progress_percent(50, 200, 0), 25);
+    EXPECT_EQ(progress_percent(50, 200, 30), 30);
+    EXPECT_EQ(progress_percent(4'000'000'000, 4'000'000'000, 0), 100);
+    EXPECT_EQ(progress_percent(30'000'000, 60'000'000, 0), 50);
+    EXPECT_EQ(progress_percent(900, 200, 0), 100); // the log grew meanwhile
+    EXPECT_EQ(progress_percent(0, 0, 7), 7);
+}
