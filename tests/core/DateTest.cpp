@@ -25,36 +25,28 @@ std::string parse(const std::string& text, int order)
 TEST(Date, ParsesEachOrderWithTheMissingYearFromTheClock)
 {
     EXPECT_EQ(parse("7/3/2024", 1), "2024-3-7");
-    EXPECT_EQ(parse("7-3/2024", 1), "invalid");
-    EXPECT_EQ(parse("7/3/", 1), "invalid");
     EXPECT_EQ(parse("7/3", 1), "2026-3-7");
-    EXPECT_EQ(parse("3/7/24", 0), "2024-3-7");
-    EXPECT_EQ(parse(" 3 / 7 / 85 ", 0), "1985-3-7");
-    EXPECT_EQ(parse("3/7/1850", 0), "invalid");
-    EXPECT_EQ(parse("3/7/2024x", 0), "invalid");
-    EXPECT_EQ(parse("3-7-2024", 0), "2024-3-7");
+    EXPECT_EQ(parse(" 3 / 7 / 24 ", 0), "2024-3-7");
+    EXPECT_EQ(parse("3-7-85", 0), "1985-3-7");
     EXPECT_EQ(parse("2024/3/7", 2), "2024-3-7");
     EXPECT_EQ(parse("3/7", 2), "2026-3-7");
-    EXPECT_EQ(parse("2024/3-7", 2), "invalid");
-    EXPECT_EQ(parse("3/7/-1900", 0), "invalid"); // not taken for "no year given"
-    EXPECT_EQ(parse("2/30/2024", 0), "invalid");
-    EXPECT_EQ(parse("", 0), "invalid");
-    EXPECT_EQ(parse("3/7/99999999999", 0), "invalid");
     EXPECT_EQ(parse("3/7/2024", 9), "2024-3-7"); // unknown orders read month/day/year
+    for (const char* text :
+         {"7-3/2024", "7/3/", "3/7/1850", "3/7/2024x", "3/7/-1900", "2/30/2024", "", "3/7/99999999999"})
+        EXPECT_EQ(parse(text, 0), "invalid") << text;
+    EXPECT_EQ(parse("2024/3-7", 2), "invalid");
 
     SetDateOrder(1);
     EXPECT_EQ(parse("7/3/2024", kProcessDateOrder), "2024-3-7");
     SetDateOrder(2);
     EXPECT_EQ(parse("2024/3/7", kProcessDateOrder), "2024-3-7");
     SetDateOrder(0);
-    EXPECT_EQ(DateOrder(), 0);
 }
 
 TEST(Date, ConstructionNormalisesYearsAndValidatesDays)
 {
     EXPECT_EQ(Date(), Date(1, 1, 1970));
     EXPECT_EQ(Date(2, 1, 24, true).day(), 29);
-    EXPECT_EQ(Date(2, 1, 23, true).day(), 28);
     EXPECT_EQ(Date(3, 7, 69).year(), 2069);
     EXPECT_EQ(Date(3, 7, 70).year(), 1970);
     EXPECT_EQ(Date(3, 7, Date::kNoYear, false, clock2026).year(), 2026);
@@ -62,37 +54,29 @@ TEST(Date, ConstructionNormalisesYearsAndValidatesDays)
     EXPECT_TRUE(Date(2, 29, 2000).IsValid());
     EXPECT_FALSE(Date(2, 29, 1900).IsValid());
     EXPECT_FALSE(Date(13, 1, 2024).IsValid());
-    EXPECT_FALSE(Date(4, 0, 2024).IsValid());
 
-    const Date from_rec(DateRec{2024, 7, 3});
-    EXPECT_EQ(from_rec, Date(3, 7, 2024));
-    EXPECT_EQ(from_rec.to_rec().year, 2024);
-    EXPECT_EQ(from_rec.to_rec().day, 7);
-    EXPECT_EQ(from_rec.to_rec().month, 3);
+    const DateRec rec = Date(DateRec{2024, 7, 3}).to_rec();
+    EXPECT_EQ(Date(rec), Date(3, 7, 2024));
 
     test::ScopedTimeZone zone("America/New_York");
-    EXPECT_EQ(Date::Today(test::TestClock(1735700000)), Date(12, 31, 2024)); // 21:53 EST
-    EXPECT_TRUE(Date(3, 7, 2024) < Date(3, 8, 2024));
-    EXPECT_TRUE(Date(12, 31, 2023) < Date(1, 1, 2024));
-    EXPECT_TRUE(Date(4, 1, 2024) > Date(3, 31, 2024));
+    EXPECT_EQ(Date::Today(test::TestClock(1735700000)), Date(12, 31, 2024)); // 21:53 EST, 02:53 UTC next day
+    EXPECT_LT(Date(12, 31, 2023), Date(1, 1, 2024));
+    EXPECT_GT(Date(4, 1, 2024), Date(3, 31, 2024));
 }
 
 TEST(Date, AddDaysOverYearEndLeapDaysAndDaylightChanges)
 {
     for (const char* name : {"America/New_York", "Europe/Berlin"}) {
         test::ScopedTimeZone zone(name);
-        SCOPED_TRACE(name);
-        EXPECT_EQ(Date(12, 31, 2024).AddDays(1), Date(1, 1, 2025));
-        EXPECT_EQ(Date(1, 1, 2025).AddDays(-1), Date(12, 31, 2024));
-        EXPECT_EQ(Date(2, 28, 2024).AddDays(1), Date(2, 29, 2024));
-        EXPECT_EQ(Date(1, 1, 2024).AddDays(366), Date(1, 1, 2025));
+        EXPECT_EQ(Date(12, 31, 2024).AddDays(1), Date(1, 1, 2025)) << name;
+        EXPECT_EQ(Date(1, 1, 2025).AddDays(-1), Date(12, 31, 2024)) << name;
+        EXPECT_EQ(Date(1, 1, 2024).AddDays(366), Date(1, 1, 2025)) << name;
         // Every day across both daylight changes of both zones, one step at a time.
         Date d(3, 1, 2024);
         for (int i = 0; i < 244; ++i)
             d = d.AddDays(1);
-        EXPECT_EQ(d, Date(10, 31, 2024));
-        EXPECT_EQ(Date(3, 9, 2024).AddDays(2), Date(3, 11, 2024));
-        EXPECT_EQ(Date(11, 4, 2024).AddDays(-2), Date(11, 2, 2024));
+        EXPECT_EQ(d, Date(10, 31, 2024)) << name;
+        EXPECT_EQ(Date(11, 4, 2024).AddDays(-2), Date(11, 2, 2024)) << name;
     }
     EXPECT_FALSE(Date(2, 30, 2024).AddDays(1).IsValid());
     EXPECT_FALSE(Date(1, 1, 2024).AddDays(4000000000L).IsValid());
@@ -104,14 +88,10 @@ TEST(Date, FormatsInEachOrderAndChecksDateFields)
     EXPECT_EQ(d.Format(0, false), "3/7/2024");
     EXPECT_EQ(d.Format(1, true), "07/03/2024");
     EXPECT_EQ(d.Format(2, true), "2024/03/07");
-    EXPECT_EQ(d.Format(5, true), "03/07/2024");
     EXPECT_EQ(DateOrderName(1), "dd/mm/yyyy");
-    EXPECT_EQ(DateOrderName(2), "yyyy/mm/dd");
     EXPECT_EQ(DateOrderName(-4), "mm/dd/yyyy");
 
-    EXPECT_EQ(check_date_field("3/7/24", 0, clock2026).text, "3/7/2024");
     EXPECT_EQ(check_date_field("07/3", 1, clock2026).text, "7/3/2026");
-
     test::ScriptedPrompt prompt;
     const DateFieldCheck ok = check_date_field("2024/03/07", 2, clock2026, prompt, "Invalid check-in date.");
     EXPECT_TRUE(ok.valid);

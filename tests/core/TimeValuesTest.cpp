@@ -24,36 +24,27 @@ TEST(TimeValues, LocalTimeFollowsTheZoneAcrossBothDaylightChanges)
     test::ScopedTimeZone zone("America/New_York");
     EXPECT_EQ(wall(ToLocal(1710053999)), "2024-3-10  1:59:59");
     EXPECT_EQ(wall(ToLocal(1710054000)), "2024-3-10  3:00:00"); // spring forward
-    EXPECT_EQ(wall(ToLocal(1730611800)), "2024-11-3  1:30:00");
     EXPECT_EQ(wall(ToLocal(1730613600)), "2024-11-3  1:00:00"); // fall back
     EXPECT_EQ(ToLocal(1735664400).yearday, 365);                // Dec 31 of a leap year
-    EXPECT_EQ(ToLocal(1735664400).weekday, 2);
-
     // The daylight flag tells the zone's state today, so summer and winter moments agree.
     EXPECT_EQ(ToLocal(1719835200).isdst, ToLocal(1705320000).isdst);
-    test::ScopedTimeZone utc("UTC");
-    EXPECT_EQ(ToLocal(1719835200).isdst, 0);
 }
 
 TEST(TimeValues, FromLocalCarriesDaysAndNormalisesInPlace)
 {
     for (const char* name : {"America/New_York", "Europe/Berlin"}) {
         test::ScopedTimeZone zone(name);
-        SCOPED_TRACE(name);
-        LocalTimeFields f = ToLocal(1709208000); // Feb 29 2024, around noon
-        const TimeStamp feb29 = FromLocal(f);
-        EXPECT_EQ(feb29, 1709208000);
-
-        f.day = 0; // last day of January
+        LocalTimeFields f = ToLocal(1709208000); // Feb 29 2024
+        EXPECT_EQ(FromLocal(f), 1709208000) << name;
+        f.day = 0; // of February: January 31
         f.month = 1;
-        EXPECT_EQ(FromLocal(f), feb29 - 29 * 86400);
-        EXPECT_EQ(wall(f).substr(0, 9), "2024-1-31");
-
+        EXPECT_EQ(FromLocal(f), 1709208000 - 29 * 86400) << name;
+        EXPECT_EQ(wall(f).substr(0, 9), "2024-1-31") << name;
         f.day = 32; // of January: February 1
         f.month = 0;
         FromLocal(f);
-        EXPECT_EQ(wall(f).substr(0, 8), "2024-2-1");
-        EXPECT_EQ(f.yearday, 31);
+        EXPECT_EQ(wall(f).substr(0, 8), "2024-2-1") << name;
+        EXPECT_EQ(f.yearday, 31) << name;
     }
     LocalTimeFields out_of_range;
     out_of_range.year = std::numeric_limits<int>::max(); // the carry leaves the representable years
@@ -64,29 +55,20 @@ TEST(TimeValues, FromLocalCarriesDaysAndNormalisesInPlace)
     EXPECT_EQ(out_of_range, before);
 }
 
-TEST(TimeValues, NowDifferenceAndPackedRecords)
+TEST(TimeValues, NowAndPackedRecords)
 {
     test::ScopedTimeZone zone("Europe/Berlin");
     test::TestClock clock(1729989000); // 2024-10-27 02:30 CEST, the hour before the fall-back
     TimeStamp stored = 0;
     EXPECT_EQ(Now(clock, &stored), 1729989000);
     EXPECT_EQ(stored, 1729989000);
-    EXPECT_EQ(Difference(1000, 1600), -600.0);
 
     DateRec date{};
     TimeRec time{};
     time.hundredths = 77;
     CurrentDateTime(clock.now(), date, time);
-    EXPECT_EQ(date.year, 2024);
-    EXPECT_EQ(date.month, 10);
-    EXPECT_EQ(date.day, 27);
-    EXPECT_EQ(time.hour, 2);
-    EXPECT_EQ(time.minute, 30);
-    EXPECT_EQ(time.second, 0);
-    EXPECT_EQ(time.hundredths, 77);
-
-    // The raw layout kept in the crash-recovery record.
-    unsigned char bytes[sizeof(DateRec) + sizeof(TimeRec)];
+    // The raw bytes kept in the crash-recovery record: year LE, day, month; minute, hour, hundredths, second.
+    unsigned char bytes[sizeof date + sizeof time];
     std::memcpy(bytes, &date, sizeof date);
     std::memcpy(bytes + sizeof date, &time, sizeof time);
     const unsigned char expected[] = {0xE8, 0x07, 0, 0, 27, 10, 30, 2, 77, 0};
@@ -98,13 +80,11 @@ TEST(TimeValues, ElapsedSecondsUsesWallClockAndForgivesAnHourSetBack)
     test::ScopedTimeZone zone("America/New_York");
     const DateRec nov3{2024, 3, 11};
     const TimeRec at_0130{30, 1, 0, 0};
-    EXPECT_EQ(ElapsedSeconds(nov3, at_0130, 1730611800 + 600), 600);
     // 30 minutes after 01:30 EDT the clock shows 01:00 EST.
     EXPECT_EQ(ElapsedSeconds(nov3, at_0130, 1730613600), 1800);
-    // Over midnight and the year end: Dec 31 23:00 to Jan 1 01:00.
     const DateRec dec31{2024, 31, 12};
     const TimeRec at_2300{0, 23, 0, 0};
-    EXPECT_EQ(ElapsedSeconds(dec31, at_2300, 1735711200), 7200); // 2025-01-01 01:00 EST
+    EXPECT_EQ(ElapsedSeconds(dec31, at_2300, 1735711200), 7200); // Jan 1 01:00
     // Set back by exactly an hour it counts as no time; further back it stays negative.
     EXPECT_EQ(ElapsedSeconds(dec31, at_2300, 1735711200 - 3 * 3600), 0);
     EXPECT_EQ(ElapsedSeconds(dec31, at_2300, 1735711200 - 4 * 3600), -7200);
@@ -117,10 +97,8 @@ TEST(TimeValues, DaysInMonthAndDurations)
     EXPECT_EQ(DaysInMonth(2, 1900), 28);
     EXPECT_EQ(DaysInMonth(2, 2023), 28);
     EXPECT_EQ(DaysInMonth(4, 2023), 30);
-    EXPECT_EQ(DaysInMonth(12, 2023), 31);
     EXPECT_EQ(DaysInMonth(13, 2023), 0);
 
-    EXPECT_EQ(FormatDuration(0), "0:00:00");
     EXPECT_EQ(FormatDuration(3661), "1:01:01");
     EXPECT_EQ(FormatDuration(360000 + 59), "100:00:59");
     EXPECT_EQ(FormatDuration(-1800), "-0:30:00");
