@@ -1,0 +1,42 @@
+#include "app/QtSessionDialogs.h"
+
+#include "core/Assert.h"
+#include "core/SessionEngine.h"
+#include "dialogs/CoBeforeCiDialog.h"
+#include "dialogs/MemoInputDialog.h"
+#include "dialogs/VKGDialog.h"
+
+namespace velkor {
+
+MemoDialogResult QtSessionDialogs::run_memo_dialog(std::size_t c, std::size_t p, std::string& memo, bool& remember,
+                                                   MemoPurpose purpose, bool& close_after)
+{
+    VELKOR_ASSERT(my_list != nullptr, "my_list != NULL");
+    MemoInputDialog dialog(*my_list, c, p, memo, remember, purpose, close_after, my_settings, my_prompt, my_parent);
+    dialog.exec();
+    return dialog.outcome();
+}
+
+CoBeforeCiChoice QtSessionDialogs::run_co_before_ci_dialog(long shortfall_seconds)
+{
+    CoBeforeCiDialog dialog(CoBeforeCiPrompt(shortfall_seconds), my_parent);
+    dialog.exec();
+    return dialog.choice();
+}
+
+bool QtSessionDialogs::run_adjust_dialog(AdjustMode, long, const TimeRec&, long&)
+{
+    // The adjust dialog is not built yet; until it is, the request counts as cancelled, which
+    // leaves the session as it was.
+    return false;
+}
+
+RecoveryChoice QtSessionDialogs::run_recovery_dialog(const std::string& category, const std::string& project,
+                                                     const DateRec& check_in_date, const TimeRec& check_in_time)
+{
+    VKGDialog dialog(category, project, check_in_date, check_in_time, my_settings, my_prompt, my_clock, my_parent);
+    dialog.exec();
+    return dialog.choice();
+}
+
+} // namespace velkor

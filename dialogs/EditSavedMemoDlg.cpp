@@ -1,0 +1,49 @@
+#include "dialogs/EditSavedMemoDlg.h"
+
+#include "dialogs/MemoEdit.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velkor {
+
+EditSavedMemoDlg::EditSavedMemoDlg(const QString& title, std::string& text, const QString& instruction,
+                                   bool want_return, QWidget* parent)
+    : QDialog(parent), my_text(text), my_edit(new MemoEdit(this))
+{
+    setWindowTitle(title);
+    auto* layout = new QVBoxLayout(this);
+    my_edit->setObjectName(QStringLiteral("id101"));
+    my_edit->set_want_return(want_return);
+    my_edit->set_memo(text);
+    layout->addWidget(my_edit);
+
+    auto* hint = new QLabel(instruction, this);
+    hint->setObjectName(QStringLiteral("id102"));
+    hint->setAlignment(Qt::AlignCenter);
+    layout->addWidget(hint);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    auto* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    auto* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    ok->setObjectName(QStringLiteral("id1"));
+    cancel->setObjectName(QStringLiteral("id2"));
+    help->setObjectName(QStringLiteral("id9"));
+    help->setEnabled(false); // the help viewer is not part of this build yet
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    my_edit->setFocus();
+}
+
+void EditSavedMemoDlg::accept()
+{
+    my_text = my_edit->memo();
+    QDialog::accept();
+}
+
+} // namespace velkor
