@@ -1,0 +1,143 @@
+#include "core/LogReader.h"
+
+#include "classlib/IniFile.h"
+#include "core/LogWriter.h"
+#include "core/ProjectList.h"
+#include "core/TimeValues.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
+
+using namespace velkor;
+
+namespace {
+
+constexpr char kBerlin[] = "CET-1CEST,M3.5.0,M10.5.0/3";
+
+std::vector<std::string> lines_of(LogLineReader& reader)
+{
+    std::vector<std::string> lines;
+    std::string_view line;
+    while (reader.next(line))
+        lines.emplace_back(line);
+    return lines;
+}
+
+TEST(LogReaderTest, WrittenRecordsReadBackWithTheirDatesNamesAndDurations)
+{
+    test::ScopedTimeZone zone(kBerlin);
+    test::TempDir dir;
+    PrivateIniFile settings(dir.file("velkors.ini"));
+    test::ScriptedPrompt prompt;
+    ProjectList list;
+    list.add_category("Work", 0, false);
+    list.add_project(0, "Report 2", false);
+    list.add_category("Home\x01", 0, false); // names pass through byte for byte
+    list.add_project(1, "Garden", false);
+    set_log_file_name(dir.file("velkors.log"));
+    LogWriter writer(
+        prompt, settings, [&]() -> const ProjectList& { return list; }, [] { return std::string("a\tb"); }, [] {});
+
+    struct Session
+    {
+        DateRec ci_date;
+        TimeRec ci_time;
+        DateRec co_date;
+        TimeRec co_time;
+        std::size_t c;
+        TimeStamp duration;
+    };
+    const Session sessions[] = {
+        {{2024, 7, 3}, {5, 9, 0, 0}, {2024, 7, 3}, {30, 17, 0, 9}, 0, 30309},
+        {{2024, 31, 3}, {30, 1, 0, 0}, {2024, 31, 3}, {30, 3, 0, 0}, 1, 3600},     // clocks go forward at 02:00
+        {{2024, 27, 10}, {0, 0, 0, 0}, {2024, 27, 10}, {59, 23, 0, 59}, 0, 89999}, // and back at 03:00
+        {{2024, 31, 12}, {0, 23, 0, 0}, {2025, 1, 1}, {0, 1, 0, 0}, 1, 7200},      // over midnight
+        {{2024, 7, 3}, {0, 14, 0, 0}, {2024, 7, 3}, {0, 14, 0, 0}, 0, 0},          // a note
+    };
+    for (const Session& s : sessions)
+        ASSERT_EQ(writer.AppendLogRecord(s.ci_date, s.ci_time, s.co_date, s.co_time, s.c, 0, "memo\r\nmore"), 1);
+
+    std::FILE* file = std::fopen(log_file_name().c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    LogLineReader reader(file);
+    LogRecordParser parser;
+    std::string_view line;
+    LogRecord record;
+    for (const Session& s : sessions) {
+        ASSERT_TRUE(reader.next(line));
+        ASSERT_TRUE(parser.parse(line, record)) << line;
+        LocalTimeFields ci = ToLocal(record.ci);
+        EXPECT_EQ(ci.year + 1900, s.ci_date.year);
+        EXPECT_EQ(ci.month + 1, s.ci_date.month);
+        EXPECT_EQ(ci.day, s.ci_date.day);
+        EXPECT_EQ(ci.hour, s.ci_time.hour);
+        EXPECT_EQ(ci.minute, s.ci_time.minute);
+        EXPECT_EQ(record.duration, s.duration) << line;
+        EXPECT_EQ(record.co - record.ci, record.duration);
+        EXPECT_EQ(record.category, list.category_name(s.c));
+        EXPECT_EQ(record.project, list.project_name(s.c, 0));
+    }
+    EXPECT_FALSE(reader.next(line));
+    std::fclose(file);
+}
+
+TEST(LogReaderTest, ParseRulesAndSkippedLines)
+{
+    test::ScopedTimeZone zone("UTC0");
+    LogRecordParser parser;
+    LogRecord r;
+    // Any separator character, white space before numbers and separators, names up to TABs.
+    ASSERT_TRUE(parser.parse(" 2024-3-7  9.5.0\t2024 / 03 / 07\t10:05:00\t Work A\tProj\t1.00", r));
+    EXPECT_EQ(r.ci, 1709802300);
+    EXPECT_EQ(r.duration, 3600);
+    EXPECT_EQ(r.category, "Work A");
+    EXPECT_EQ(r.project, "Proj");
+    ASSERT_TRUE(parser.parse("2024/03/07\t09:05:00\t2024/03/07\t09:05:00\tW\tP", r)); // project up to the end
+    EXPECT_EQ(r.project, "P");
+    // Fields out of range are carried over as the system's conversion does: 24:00:00 is next midnight.
+    ASSERT_TRUE(parser.parse("2024/03/07\t00:00:00\t2024/03/07\t24:00:00\tW\tP", r));
+    EXPECT_EQ(r.duration, 86400);
+
+    const char* skipped[] = {
+        "",
+        "abcd/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t0.00",
+        "2024/03/07\t17:30:09\t2024/03/07\t09:05:00\tWork\tReport\t0.00", // check-out before check-in
+        "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork",               // no project
+        "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\t",
+        "2024/03/07\t09:05:00\t2024/03/07",
+        "99999999999/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport",
+        "\xCA\xF8\xF1\xEA\xFB\x10\x22", // a scrambled record
+    };
+    for (const char* line : skipped)
+        EXPECT_FALSE(parser.parse(line, r)) << line;
+    EXPECT_EQ(log_date_key("2024/03/07\t09:05:00"), "2024/03/07");
+    EXPECT_EQ(log_date_key("2024"), "2024");
+}
+
+TEST(LogReaderTest, LineEndsAndOverlongLines)
+{
+    const std::string record = "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t0.00";
+    // The tail of a long line would parse as a record of its own if it came back as a line.
+    const std::string long_line = "x" + std::string(kMaxLogLineLength - 1, 'y') + record;
+    const std::string huge_line = std::string(200000, 'z') + record;
+    const std::string text = "a\r\nb\n\r\n" + long_line + "\r\n" + huge_line + "\nlast\r";
+
+    LogLineReader from_memory(text);
+    test::TempDir dir;
+    test::write_file(dir.file("log"), text);
+    std::FILE* file = std::fopen(dir.file("log").c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    LogLineReader from_file(file);
+
+    const std::vector<std::string> expected = {
+        "a", "b", "", long_line.substr(0, kMaxLogLineLength), huge_line.substr(0, kMaxLogLineLength), "last"};
+    EXPECT_EQ(lines_of(from_memory), expected);
+    EXPECT_EQ(lines_of(from_file), expected);
+    std::fclose(file);
+}
+
+} // namespace
