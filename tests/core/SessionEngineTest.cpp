@@ -1,0 +1,146 @@
+#include "tests/core/SessionFixture.h"
+
+#include "classlib/SettingsKeys.h"
+
+namespace velkor::test {
+namespace {
+
+using SessionEngineTest = SessionFixture;
+const std::string kReport0905 = "2024/03/07\t09:05:00\t2024/03/07\t";
+
+TEST_F(SessionEngineTest, ClickingAnotherProjectRecordsTheOldSessionUnlessTheWriteIsCancelled)
+{
+    SessionEngine& e = start();
+    ASSERT_TRUE(e.CheckIn(0, 0, false));
+    clock.advance(60);
+    break_log();
+    prompt.answer(Answer::Retry); // then the default Cancel
+    EXPECT_FALSE(static_cast<SessionControl&>(e).check_out_for_exit());
+    EXPECT_EQ(prompt.count(), 2u);
+    EXPECT_TRUE(list.is_current(0, 0) && record_open());
+
+    fix_log();
+    clock.advance(540);
+    ASSERT_TRUE(e.CheckOut(false));
+    ASSERT_TRUE(e.CheckIn(1, 0, false));
+    EXPECT_EQ(log_text(), kReport0905 + "09:15:00\tWork\tReport\t0.00\r\n");
+    EXPECT_EQ(list.project_seconds(0, 0), 600u);
+    DazezUrureData open;
+    ASSERT_TRUE(record.ReadDazezUrureRecord(open));
+    EXPECT_EQ(open.project + " " + std::to_string(open.check_in_time.minute), "Garden 15");
+}
+
+TEST(CoBeforeCiPromptTest, TellsTheLargestWholeUnit)
+{
+    EXPECT_EQ(CoBeforeCiPrompt(150), "You are trying to check out 2 minutes before you checked in!\n"
+                                     "How would you like to handle the current session?");
+    std::string units;
+    for (long s : {1L, 59L, 60L, 3600L, 7199L})
+        units += CoBeforeCiPrompt(s).substr(28, CoBeforeCiPrompt(s).find(" before") - 28) + ",";
+    EXPECT_EQ(units, "1 second,59 seconds,1 minute,1 hour,1 hour,");
+}
+
+TEST_F(SessionEngineTest, CheckOutBeforeCheckInChoices)
+{
+    SessionEngine& e = start();
+    ASSERT_TRUE(e.CheckIn(0, 0, false));
+    clock.advance(120);
+    e.set_offset(600);
+    // Cancel stays checked in; Fix the time re-tests the new offset (400 still too far back);
+    // an adjust Cancel stays checked in; Save records a zero-length session.
+    dialogs.choices = {CoBeforeCiChoice::Cancel, CoBeforeCiChoice::FixTheTime, CoBeforeCiChoice::FixTheTime,
+                       CoBeforeCiChoice::Save};
+    dialogs.adjusts = {400, std::nullopt};
+    EXPECT_FALSE(e.CheckOut(false));
+    EXPECT_FALSE(e.CheckOut(false));
+    EXPECT_TRUE(e.is_checked_in());
+    ASSERT_TRUE(e.CheckOut(false));
+    EXPECT_EQ(dialogs.shortfalls, (std::vector<long>{480, 480, 280, 280}));
+    EXPECT_EQ(CoBeforeCiPrompt(480).substr(28, 9), "8 minutes");
+    EXPECT_EQ(dialogs.adjusted.at(0), std::make_pair(AdjustMode::CheckOut, 120L));
+    EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\r\n");
+
+    // Discard writes nothing and still leaves the program idle.
+    e.reset_offset();
+    ASSERT_TRUE(e.CheckIn(0, 1, false));
+    clock.advance(120);
+    e.set_offset(600);
+    dialogs.choices = {CoBeforeCiChoice::Discard};
+    ASSERT_TRUE(e.CheckOut(false));
+    EXPECT_FALSE(e.is_checked_in() || record_open());
+    EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\r\n");
+
+    // A fix that fits dates the check-out that far back.
+    e.reset_offset();
+    ASSERT_TRUE(e.CheckIn(0, 1, false));
+    clock.advance(300);
+    e.set_offset(600);
+    dialogs.choices = {CoBeforeCiChoice::FixTheTime};
+    dialogs.adjusts = {60};
+    ASSERT_TRUE(e.CheckOut(false));
+    EXPECT_EQ(list.project_seconds(0, 1), 240u);
+}
+
+TEST_F(SessionEngineTest, MemoAskedAgainBeforeARetriedWrite)
+{
+    put(settings, kAskMemo, "o");
+    SessionEngine& e = start();
+    ASSERT_TRUE(e.CheckIn(0, 0, false));
+    EXPECT_TRUE(dialogs.memo_initial.empty());
+    clock.advance(60);
+    break_log();
+    prompt.answer(Answer::Retry);
+    prompt.on_message = [this] { fix_log(); };
+    dialogs.memos = {{MemoDialogResult::Ok, "draft"}, {MemoDialogResult::Ok, "final"}};
+    ASSERT_TRUE(e.CheckOut(false));
+    EXPECT_EQ(dialogs.memo_initial, (std::vector<std::string>{"", "draft"}));
+    EXPECT_EQ(log_text(), kReport0905 + "09:06:00\tWork\tReport\t0.00\tfinal\r\n");
+}
+
+TEST_F(SessionEngineTest, ClockChangesAreMarkedOnlyWhenSwitchedOn)
+{
+    SessionEngine& plain = start();
+    plain.clock_changed();
+    ASSERT_TRUE(plain.CheckIn(0, 0, false));
+    plain.clock_changed();
+    ASSERT_TRUE(plain.CheckOut(false));
+    EXPECT_TRUE(plain.state().clock_changed_before_check_in && plain.state().clock_changed_before_check_out);
+    EXPECT_EQ(log_text().find("SYSTEM"), std::string::npos);
+    plain.save_clock_flags();
+
+    // GIVEN both flags carried over to the next run and the markers switched on
+    SessionEngine& marked = start(LockdownSwitches{}.with_master(true).with(LockdownFeature::ClockChangeMarkers, 1));
+    marked.load_clock_flags();
+    dialogs.memos = {{MemoDialogResult::Ok, " fixed bug "}};
+    ASSERT_TRUE(marked.CheckIn(0, 0, true));
+    ASSERT_TRUE(marked.CheckOut(false));
+    EXPECT_NE(log_text().find("\tSYSTEM CLOCK CHANGED BEFORE CHECKIN; SYSTEM CLOCK CHANGED BEFORE CHECKOUT; "
+                              "fixed bug\r\n"),
+              std::string::npos);
+    EXPECT_FALSE(marked.state().clock_changed_before_check_in || marked.state().clock_changed_before_check_out);
+    PrivateIniFile reread(dir.file("velkors.ini")); // written through at once
+    EXPECT_EQ(get(reread, kTci) + get(reread, kTco), "00");
+}
+
+TEST_F(SessionEngineTest, SessionSurvivesAReloadOnlyWhenItsNamesRemain)
+{
+    SessionEngine& e = start();
+    ASSERT_TRUE(e.CheckIn(1, 0, false));
+    ProjectList moved, renamed;
+    moved.add_category("Home", 0, false);
+    moved.add_project(0, "Shed", false);
+    moved.add_project(0, "Garden", false);
+    e.replace_project_list_after_reload(&moved);
+    EXPECT_TRUE(moved.is_current(0, 1) && record_open());
+
+    renamed.add_category("Home", 0, false);
+    renamed.add_project(0, "Yard", false);
+    e.replace_project_list_after_reload(&renamed);
+    EXPECT_FALSE(e.is_checked_in() || record_open());
+    EXPECT_FALSE(std::filesystem::exists(log_path));
+    EXPECT_EQ(listener.closed, 1);
+    e.set_project_list(&list);
+}
+
+} // namespace
+} // namespace velkor::test
