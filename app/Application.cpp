@@ -1,0 +1,149 @@
+#include "app/Application.h"
+
+#include "app/FrameWindow.h"
+#include "app/MainVKWindow.h"
+#include "classlib/IniFile.h"
+#include "classlib/SettingsKeys.h"
+#include "core/EnvList.h"
+#include "core/ProjectList.h"
+#include "core/SessionControl.h"
+
+#include <QCoreApplication>
+
+namespace velkor {
+namespace {
+
+// The session side while no session engine is attached: nobody can be checked in, so every
+// clock change happens while idle. The checked-in flag is still carried from Tci to Tci.
+class IdleSession : public SessionControl
+{
+public:
+    explicit IdleSession(IniFile& settings) : my_settings(settings) {}
+
+    bool is_checked_in() const override { return false; }
+    bool check_out_for_exit() override { return true; }
+    void clock_changed() override { my_changed_while_idle = true; }
+    void load_clock_flags() override
+    {
+        my_changed_while_checked_in = get_flag(my_settings, kTci);
+        my_changed_while_idle = get_flag(my_settings, kTco);
+    }
+    void save_clock_flags() override
+    {
+        put_flag(my_settings, kTci, my_changed_while_checked_in);
+        put_flag(my_settings, kTco, my_changed_while_idle);
+    }
+
+private:
+    IniFile& my_settings;
+    bool my_changed_while_checked_in = false;
+    bool my_changed_while_idle = false;
+};
+
+} // namespace
+
+Application::Application(CommandLine command_line, Prompt& prompt, QObject* parent)
+    : QObject(parent), my_command_line(std::move(command_line)), my_prompt(prompt),
+      my_settings(std::make_unique<PrivateIniFile>(kSettingsFile))
+{
+    my_project_file_path = my_command_line.project_file_path(get(*my_settings, kProjectFile));
+    my_idle_session = std::make_unique<IdleSession>(*my_settings);
+    my_session = my_idle_session.get();
+    my_env_list = std::make_unique<EnvList>(*my_settings);
+}
+
+Application::~Application()
+{
+    my_frame.reset();
+    my_project_list.reset();
+    my_settings->flush();
+}
+
+bool Application::init_main_window()
+{
+    my_window_title = my_command_line.window_title() ? *my_command_line.window_title()
+                                                     : cut_utf8(get(*my_settings, kWindowTitle), kMaxTitleBytes);
+    my_frame = std::make_unique<FrameWindow>(*this, QString::fromStdString(my_window_title));
+
+    my_show_state = velkor::startup_show_state(ShowRequest::Default, get_flag(*my_settings, kUseSystemTray),
+                                               get(*my_settings, kWindowMaximized));
+    my_frame->place_window(kWindowSize.default_text, kWindowPosition.default_text);
+
+    if (!my_command_line.check_arguments(my_prompt))
+        request_quit(1);
+    my_log_file_path = my_command_line.log_file_path(get(*my_settings, kLogFile));
+    if (!take_log_lock(my_log_file_path)) {
+        my_prompt.message("Cannot start Velkor: the log file\n\"" + my_log_file_path +
+                              "\"\nis currently in use by another Velkor.",
+                          "Error", Buttons::Ok, Icon::Stop);
+        request_quit(1);
+    }
+    return !my_quit_requested;
+}
+
+void Application::show_main_window()
+{
+    switch (my_show_state) {
+    case ShowState::Hidden:
+        break; // only the notification icon shows
+    case ShowState::Minimized:
+        my_frame->showMinimized();
+        break;
+    case ShowState::Normal:
+        my_frame->show();
+        break;
+    case ShowState::Maximized:
+        my_frame->showMaximized();
+        break;
+    }
+    client()->SetupWindow();
+}
+
+bool Application::take_log_lock(const std::string& log_path)
+{
+    return my_log_lock.take(log_path, my_prompt);
+}
+
+void Application::exit_steps()
+{
+    my_session->save_clock_flags();
+    if (my_release_hot_key)
+        my_release_hot_key();
+    if (my_close_help)
+        my_close_help();
+    request_quit(0);
+}
+
+void Application::set_exit_hooks(std::function<void()> release_hot_key, std::function<void()> close_help)
+{
+    my_release_hot_key = std::move(release_hot_key);
+    my_close_help = std::move(close_help);
+}
+
+void Application::set_session_control(SessionControl* session)
+{
+    my_session = session ? session : my_idle_session.get();
+}
+
+void Application::clock_changed()
+{
+    my_session->clock_changed();
+}
+
+void Application::set_project_list(std::unique_ptr<ProjectList> list)
+{
+    my_project_list = std::move(list);
+}
+
+MainVKWindow* Application::client() const
+{
+    return my_frame ? my_frame->client() : nullptr;
+}
+
+void Application::request_quit(int code)
+{
+    my_quit_requested = true;
+    QCoreApplication::exit(code);
+}
+
+} // namespace velkor

@@ -1,0 +1,56 @@
+#include "app/Startup.h"
+
+#include "app/Application.h"
+#include "app/FrameWindow.h"
+#include "app/QtPrompt.h"
+#include "core/CommandLine.h"
+#include "core/VariableLookup.h"
+#include "core/WorkingFolder.h"
+#include "platform/qt/ClockChangeWatch.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace velkor {
+namespace {
+
+std::optional<std::string> documents_folder()
+{
+    QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (docs.isEmpty())
+        return std::nullopt;
+    return docs.toStdString();
+}
+
+// Out of an installation folder into the documents folder; on any failure the folder stays.
+void apply_working_folder_switch(const CommandLine& command_line)
+{
+    auto target =
+        working_folder_target(QDir::currentPath().toStdString(), command_line.program_folder(), documents_folder());
+    if (target)
+        switch_working_folder(*target);
+}
+
+} // namespace
+
+int run_velkor(const std::string& argument0, std::vector<std::string> arguments)
+{
+    CommandLine command_line(argument0, arguments);
+    command_line.apply_variables(VariableLookup(arguments));
+    apply_working_folder_switch(command_line);
+    command_line.apply_options();
+
+    QtPrompt prompt;
+    Application app(std::move(command_line), prompt);
+    ClockChangeWatch clock_watch;
+    QObject::connect(&clock_watch, &ClockChangeWatch::clock_changed, &app, &Application::clock_changed);
+
+    if (!app.init_main_window())
+        return 1;
+    prompt.set_owner(app.frame());
+    app.show_main_window();
+    return QApplication::exec();
+}
+
+} // namespace velkor

@@ -1,0 +1,255 @@
+#include "app/Application.h"
+#include "app/FrameWindow.h"
+#include "app/MainVKWindow.h"
+#include "classlib/IniFile.h"
+#include "classlib/SettingsKeys.h"
+#include "core/ProjectList.h"
+#include "core/SessionControl.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace velkor;
+using namespace velkor::test;
+
+namespace {
+
+class FakeSession : public SessionControl
+{
+public:
+    bool checked_in = true;
+    bool check_out_succeeds = true;
+    int check_outs = 0;
+
+    bool is_checked_in() const override { return checked_in; }
+    bool check_out_for_exit() override
+    {
+        ++check_outs;
+        checked_in = !check_out_succeeds;
+        return check_out_succeeds;
+    }
+    void clock_changed() override {}
+    void load_clock_flags() override {}
+    void save_clock_flags() override {}
+};
+
+class ApplicationTest : public ::testing::Test
+{
+protected:
+    std::unique_ptr<Application> start(std::vector<std::string> args = {})
+    {
+        CommandLine command_line("/x/velkor", args);
+        command_line.apply_variables(VariableLookup(args));
+        command_line.apply_options();
+        auto app = std::make_unique<Application>(std::move(command_line), prompt);
+        started = app->init_main_window();
+        return app;
+    }
+    std::string ini() const { return read_file(dir.file("velkors.ini")); }
+
+    TempDir dir;
+    ScopedWorkingDir cwd{dir.path()};
+    ScriptedPrompt prompt;
+    bool started = false;
+};
+
+Message box(std::string text, std::string caption, Buttons buttons, Icon icon)
+{
+    return {std::move(text), std::move(caption), buttons, icon};
+}
+
+} // namespace
+
+TEST_F(ApplicationTest, FrameTakesTitleAndFittedGeometryFromTheSettings)
+{
+    {
+        auto app = start();
+        ASSERT_TRUE(started);
+        EXPECT_EQ(app->frame()->windowTitle(), "Velkor");
+        EXPECT_EQ(app->frame()->geometry(), QRect(100, 100, 600, 400));
+        EXPECT_EQ(app->startup_show_state(), ShowState::Normal);
+        EXPECT_FALSE(app->frame()->windowIcon().isNull());
+        EXPECT_EQ(app->frame()->centralWidget(), app->client());
+    }
+    // A position off every screen is centred on the first one.
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nWindowTitle=Desk\r\nWindowSize=300x200\r\n"
+                                        "WindowPosition=20000 20000\r\nWindowMaximized=y\r\n");
+    QRect screen = QGuiApplication::screens().front()->geometry();
+    {
+        auto app = start();
+        EXPECT_EQ(app->frame()->windowTitle(), "Desk");
+        EXPECT_EQ(app->frame()->geometry(), QRect(screen.left() + (screen.width() - 300) / 2,
+                                                  screen.top() + (screen.height() - 200) / 2, 300, 200));
+        EXPECT_EQ(app->startup_show_state(), ShowState::Maximized);
+    }
+    EXPECT_EQ(start({"-t", "Mine", "VKR_TITLE=Other"})->frame()->windowTitle(), "Mine");
+    EXPECT_EQ(start({"VKR_TITLE=Other"})->frame()->windowTitle(), "Other");
+}
+
+TEST_F(ApplicationTest, BadArgumentsAndAHeldLockEndTheStartWithTheirMessages)
+{
+    auto bad = start({"-q", "5"});
+    EXPECT_FALSE(started);
+    EXPECT_TRUE(bad->quit_requested());
+    EXPECT_EQ(prompt.count(), 2u);
+    bad.reset(); // releases its lock
+
+    prompt.clear();
+    auto first = start({"-l", "shared.log"});
+    ASSERT_TRUE(started);
+    EXPECT_EQ(first->log_file_path(), "shared.log");
+    EXPECT_EQ(first->mirror_path(), "shared.clg");
+    auto second = start({"-l", "shared.log"});
+    EXPECT_FALSE(started);
+    ASSERT_EQ(prompt.count(), 2u);
+    EXPECT_EQ(prompt.messages()[0].caption, "Lock file error");
+    EXPECT_EQ(prompt.messages()[1], box("Cannot start Velkor: the log file\n\"shared.log\"\nis currently in use by "
+                                        "another Velkor.",
+                                        "Error", Buttons::Ok, Icon::Stop));
+    EXPECT_TRUE(first->log_lock().is_held());
+}
+
+TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
+{
+    auto app = start();
+    MainVKWindow* client = app->client();
+    EXPECT_TRUE(client->QueryClose());
+    EXPECT_EQ(prompt.count(), 0u);
+
+    put(app->settings(), kConfirmExit, "1");
+    prompt.answer(Answer::No);
+    EXPECT_FALSE(client->QueryClose());
+    EXPECT_EQ(prompt.last(), box("Do you really want to exit?", "Velkor", Buttons::YesNo, Icon::Question));
+    EXPECT_NE(ini().find("ConfirmExit=1"), std::string::npos); // the query flushes first
+    prompt.answer(Answer::Yes);
+    EXPECT_TRUE(client->QueryClose());
+}
+
+TEST_F(ApplicationTest, QueryCloseWhileCheckedInFollowsExitWhileCheckedIn)
+{
+    auto app = start();
+    app->set_project_list(std::make_unique<ProjectList>());
+    FakeSession session;
+    app->set_session_control(&session);
+    MainVKWindow* client = app->client();
+    const Message must_check_out = box("You must check out of the current project\nbefore Velkor can exit.",
+                                       "You are still checked in!", Buttons::Ok, Icon::Exclamation);
+
+    // Missing from the settings: refused with the message.
+    EXPECT_FALSE(client->QueryClose());
+    EXPECT_EQ(prompt.last(), must_check_out);
+
+    put(app->settings(), kExitWhileCheckedIn, "0");
+    session.check_out_succeeds = false;
+    EXPECT_FALSE(client->QueryClose()); // a check-out that did not happen keeps the program running
+    session.check_out_succeeds = true;
+    EXPECT_TRUE(client->QueryClose());
+    EXPECT_EQ(session.check_outs, 2);
+    EXPECT_TRUE(client->QueryClose()); // no longer checked in
+    EXPECT_EQ(session.check_outs, 2);
+
+    session.checked_in = true;
+    prompt.clear();
+    put(app->settings(), kExitWhileCheckedIn, "1");
+    EXPECT_TRUE(client->QueryClose());
+    put(app->settings(), kExitWhileCheckedIn, "9");
+    EXPECT_TRUE(client->QueryClose());
+    EXPECT_EQ(prompt.count(), 0u);
+
+    put(app->settings(), kExitWhileCheckedIn, "2");
+    prompt.answer(Answer::Cancel);
+    EXPECT_FALSE(client->QueryClose());
+    EXPECT_EQ(prompt.last(), box("Velkor is about to exit.\nDo you want to check out of your current project?",
+                                 "You are still checked in!", Buttons::YesNoCancel, Icon::Question));
+    prompt.answer(Answer::No);
+    EXPECT_TRUE(client->QueryClose());
+    EXPECT_EQ(session.check_outs, 2);
+    prompt.answer(Answer::Yes);
+    EXPECT_TRUE(client->QueryClose());
+    EXPECT_EQ(session.check_outs, 3);
+}
+
+TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFlags)
+{
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nTci=1\r\n");
+    auto app = start();
+    app->client()->SetupWindow();
+    app->clock_changed(); // nobody checked in: changed while idle
+    int hot_key_released = 0;
+    app->set_exit_hooks([&] { ++hot_key_released; }, nullptr);
+
+    FakeSession session;
+    app->set_project_list(std::make_unique<ProjectList>());
+    app->set_session_control(&session);
+    QAction* exit_without = app->frame()->findChild<QAction*>("cmd9070");
+    ASSERT_NE(exit_without, nullptr);
+    prompt.answer(Answer::No);
+    exit_without->trigger();
+    EXPECT_EQ(prompt.last(), box("Are you sure?", "Exit without checking out", Buttons::YesNo, Icon::Question));
+    EXPECT_FALSE(app->quit_requested());
+    prompt.answer(Answer::Yes);
+    exit_without->trigger();
+    EXPECT_TRUE(app->quit_requested());
+    EXPECT_EQ(prompt.count(), 2u); // no close query: ExitWhileCheckedIn 3 would have refused
+    EXPECT_EQ(session.check_outs, 0);
+    EXPECT_EQ(hot_key_released, 1);
+
+    // Not checked in, it is plain Exit; the idle flags were saved by the first exit.
+    app->set_session_control(nullptr);
+    app->set_project_list(nullptr);
+    put(app->settings(), kConfirmExit, "1");
+    prompt.answer(Answer::No);
+    app->frame()->findChild<QAction*>("cmd9070")->trigger();
+    EXPECT_EQ(prompt.last().text, "Do you really want to exit?");
+    EXPECT_EQ(hot_key_released, 1);
+    app->frame()->findChild<QAction*>("cmd102")->trigger();
+    prompt.answer(Answer::Yes);
+    app->frame()->findChild<QAction*>("cmd102")->trigger();
+    EXPECT_EQ(hot_key_released, 2);
+    app.reset();
+    EXPECT_EQ(ini(), "[velkors]\r\nTci=1\r\nConfirmExit=1\r\nTco=1\r\n");
+}
+
+TEST_F(ApplicationTest, GeometryIsWrittenInPlaceOnMoveAndResizeAndKeepsTheRestOfTheFile)
+{
+    const std::string before = "; my settings\r\n[velkors]\r\nWindowPosition=100 100\r\nFavourite=blue\r\n"
+                               "WindowSize=600x400\r\nWindowMaximized=n\r\n\r\n[Reporter]\r\nDateFormat=1\r\n";
+    write_file(dir.file("velkors.ini"), before);
+    auto app = start();
+    app->show_main_window();
+    FrameWindow* frame = app->frame();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    app->settings().flush();
+    EXPECT_EQ(ini(), before); // showing at the stored place changes nothing
+
+    frame->move(120, 130);
+    frame->resize(500, 300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->pos() == QPoint(120, 130) && frame->width() == 500; }));
+    // The stored size is the outer one, frame included.
+    QSize outer = frame->frameGeometry().size();
+    app->client()->command(kCmdExit);
+    EXPECT_TRUE(app->quit_requested());
+    app.reset();
+    EXPECT_EQ(ini(), "; my settings\r\n[velkors]\r\nWindowPosition=120 130\r\nFavourite=blue\r\nWindowSize=" +
+                         std::to_string(outer.width()) + "x" + std::to_string(outer.height()) +
+                         "\r\nWindowMaximized=n\r\nTco=0\r\nTci=0\r\n\r\n[Reporter]\r\nDateFormat=1\r\n");
+}
+
+TEST_F(ApplicationTest, MaximizingStoresOnlyTheMaximizedFlag)
+{
+    auto app = start();
+    app->show_main_window();
+    FrameWindow* frame = app->frame();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    frame->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->isMaximized(); }));
+    app->settings().flush();
+    EXPECT_NE(ini().find("WindowMaximized=y"), std::string::npos);
+    EXPECT_NE(ini().find("WindowSize=600x400"), std::string::npos);
+}
