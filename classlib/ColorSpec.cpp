@@ -1,6 +1,6 @@
 #include "classlib/ColorSpec.h"
 
-#include "classlib/TextScanner.h"
+#include "classlib/ValueScanner.h"
 
 namespace velkor {
 namespace {
@@ -21,7 +21,7 @@ std::optional<Color> read_color_spec(std::string_view spec, int max_chars)
 {
     if (max_chars >= 0 && spec.size() > static_cast<std::size_t>(max_chars))
         spec = spec.substr(0, static_cast<std::size_t>(max_chars));
-    TextScanner scan(spec);
+    ValueScanner scan(spec);
     int red = 0, green = 0, blue = 0;
     bool read = scan.read_int(red) && scan.read_separator() && scan.read_int(green) && scan.read_separator() &&
                 scan.read_int(blue) && scan.only_blanks_left();

@@ -2,7 +2,7 @@
 
 #include "classlib/ColorSpec.h"
 #include "classlib/SettingsKeys.h"
-#include "classlib/TextScanner.h"
+#include "classlib/ValueScanner.h"
 
 namespace velkor {
 
@@ -23,7 +23,7 @@ const char* yes_no_text(bool on)
 
 void parse_font(std::string_view text, FontDescription& font)
 {
-    TextScanner scan(text);
+    ValueScanner scan(text);
     int* const numbers[] = {&font.height,      &font.width,  &font.escapement,
                             &font.orientation, &font.weight, &font.point_size};
     std::uint8_t* const bytes[] = {&font.italic,        &font.underline,      &font.strike_out, &font.char_set,
@@ -65,7 +65,7 @@ std::string format_font(const FontDescription& font)
 
 std::optional<SizeValue> parse_window_size(std::string_view text)
 {
-    TextScanner scan(text);
+    ValueScanner scan(text);
     SizeValue size;
     if (scan.read_int(size.width) && scan.read_separator() && scan.read_int(size.height))
         return size;
@@ -79,7 +79,7 @@ std::string format_window_size(int width, int height)
 
 std::optional<PositionValue> parse_window_position(std::string_view text)
 {
-    TextScanner scan(text);
+    ValueScanner scan(text);
     PositionValue position;
     if (scan.read_int(position.left) && scan.read_int(position.top))
         return position;

@@ -7,10 +7,10 @@
 
 namespace velkor {
 
-class TextScanner
+class ValueScanner
 {
 public:
-    explicit TextScanner(std::string_view text) : my_text(text) {}
+    explicit ValueScanner(std::string_view text) : my_text(text) {}
 
     static bool is_blank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
