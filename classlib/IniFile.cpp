@@ -145,6 +145,8 @@ int IniFile::get_text(const char* section, const char* key, const char* def, cha
 {
     if (!buffer || size <= 0)
         return 0;
+    if (!def)
+        def = "";
     IniItem* item = find_item(find_group(section), key, true);
     const char* text = item->my_value ? item->my_value->data() : def;
     std::size_t length = item->my_value ? item->my_value->size() : std::strlen(def);
