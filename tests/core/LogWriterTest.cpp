@@ -27,6 +27,7 @@ public:
         None,
         Open,
         Write,
+        Flush,
         Close
     };
 
@@ -41,7 +42,7 @@ public:
         my_file.write(bytes.substr(0, bytes_before_failure));
         return false;
     }
-    bool flush() override { return my_file.flush(); }
+    bool flush() override { return my_file.flush() && fail_at != Step::Flush; }
     bool close() override { return my_file.close() && fail_at != Step::Close; }
     bool roll_back() override { return my_file.roll_back(); }
 
@@ -149,6 +150,8 @@ TEST_F(LogWriterTest, FailedAppendLeavesTheLogAsItWasAndRetryWritesOnce)
          "too many files open--you may wish to exit some other\napplications.  Click Retry to try again, or Cancel "
          "to\nabort the check-in or check-out."},
         {FailingSink::Step::Write, "Cannot write to the log file! This may be due to\nthe disk being full. You may "
+                                   "wish to delete some\nother files and then Retry, or Cancel now to abort."},
+        {FailingSink::Step::Flush, "Cannot write to the log file! This may be due to\nthe disk being full. You may "
                                    "wish to delete some\nother files and then Retry, or Cancel now to abort."},
         {FailingSink::Step::Close, "Cannot close to the log file! This may be due to\nthe disk being full. You may "
                                    "wish to delete some\nother files and then Retry, or Cancel now to abort."},
