@@ -121,14 +121,19 @@ TEST_F(PastTimeScanTest, SessionOverMidnightCountsOnItsCheckInDay)
 
 TEST_F(PastTimeScanTest, SkipsUnknownNamesAndBadLinesAndCountsTheRest)
 {
-    list.add_seconds(0, 0, 5); // kept: no reset
+    list.add_seconds(0, 0, 5);            // kept: no reset
+    list.add_project(0, "Report", false); // namesakes are never found: the first one counts
+    list.add_category("Work", kBlack, false);
+    list.add_project(1, "Extra", false);
     const std::string log = record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00", "Home") +
                             record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00", "Work", "Nothing") +
+                            record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00", "Work", "Extra") +
                             record("2024/03/07", "09:00:00", "2024/03/07", "08:00:00") + // negative
                             "garbage\r\n" + record("2024/03/07", "09:00:00", "2024/03/07", "09:00:30") +
                             record("2024/03/07", "09:00:00", "2024/03/07", "09:00:07", "Work", "Mail");
     EXPECT_EQ(scan(log), 35u);
     EXPECT_EQ(list.project_seconds(0, 1), 7u);
+    EXPECT_EQ(list.project_seconds(0, 2) + list.project_seconds(1, 0), 0u);
 }
 
 TEST_F(PastTimeScanTest, SwitchedOffOrUnreadableLog)
