@@ -70,12 +70,9 @@ TEST(LogReaderTest, WrittenRecordsReadBackWithTheirDatesNamesAndDurations)
     for (const Session& s : sessions) {
         ASSERT_TRUE(reader.next(line));
         ASSERT_TRUE(parser.parse(line, record)) << line;
-        LocalTimeFields ci = ToLocal(record.ci);
-        EXPECT_EQ(ci.year + 1900, s.ci_date.year);
-        EXPECT_EQ(ci.month + 1, s.ci_date.month);
-        EXPECT_EQ(ci.day, s.ci_date.day);
-        EXPECT_EQ(ci.hour, s.ci_time.hour);
-        EXPECT_EQ(ci.minute, s.ci_time.minute);
+        LocalTimeFields ci{s.ci_time.second, s.ci_time.minute,    s.ci_time.hour,
+                           s.ci_date.day,    s.ci_date.month - 1, s.ci_date.year - 1900};
+        EXPECT_EQ(record.ci, FromLocal(ci)) << line;
         EXPECT_EQ(record.duration, s.duration) << line;
         EXPECT_EQ(record.co - record.ci, record.duration);
         EXPECT_EQ(record.category, list.category_name(s.c));

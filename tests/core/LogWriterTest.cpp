@@ -70,10 +70,9 @@ protected:
             [this] { ++quit_requests; }, switches, std::move(sink));
     }
 
-    int append(LogWriter& writer, std::string_view memo = {}, std::uint8_t co_second = 9)
+    int append(LogWriter& writer, std::string_view memo = {})
     {
-        TimeRec co_time{30, 17, 0, co_second};
-        return writer.AppendLogRecord(date, ci_time, date, co_time, 0, 0, memo);
+        return writer.AppendLogRecord(date, TimeRec{5, 9, 0, 0}, date, TimeRec{30, 17, 0, 9}, 0, 0, memo);
     }
 
     test::TempDir dir;
@@ -84,7 +83,6 @@ protected:
     std::string environment;
     int quit_requests = 0;
     DateRec date{2024, 7, 3};
-    TimeRec ci_time{5, 9, 0, 0};
 };
 
 TEST_F(LogWriterTest, RecordsAreWrittenByteForByte)
@@ -139,26 +137,20 @@ TEST_F(LogWriterTest, FailedAppendLeavesTheLogAsItWasAndRetryWritesOnce)
     FailingSink& sink = *owned;
     auto writer = make_writer(kLockdownSwitches, std::move(owned));
 
-    struct Case
-    {
-        FailingSink::Step step;
-        const char* text;
-    };
-    const Case cases[] = {
+    const std::string write_failure = "Cannot write to the log file! This may be due to\nthe disk being full. You "
+                                      "may wish to delete some\nother files and then Retry, or Cancel now to abort.";
+    const std::pair<FailingSink::Step, std::string> cases[] = {
         {FailingSink::Step::Open,
          "Cannot open the log file! If another application is\nusing the file, please exit it.  Or there might be\n"
          "too many files open--you may wish to exit some other\napplications.  Click Retry to try again, or Cancel "
          "to\nabort the check-in or check-out."},
-        {FailingSink::Step::Write, "Cannot write to the log file! This may be due to\nthe disk being full. You may "
-                                   "wish to delete some\nother files and then Retry, or Cancel now to abort."},
-        {FailingSink::Step::Flush, "Cannot write to the log file! This may be due to\nthe disk being full. You may "
-                                   "wish to delete some\nother files and then Retry, or Cancel now to abort."},
-        {FailingSink::Step::Close, "Cannot close to the log file! This may be due to\nthe disk being full. You may "
-                                   "wish to delete some\nother files and then Retry, or Cancel now to abort."},
+        {FailingSink::Step::Write, write_failure},
+        {FailingSink::Step::Flush, write_failure},
+        {FailingSink::Step::Close, "Cannot close to the log file!" + write_failure.substr(29)},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        sink.fail_at = c.step;
+    for (const auto& [step, text] : cases) {
+        SCOPED_TRACE(text);
+        sink.fail_at = step;
         sink.bytes_before_failure = 20;
         prompt.clear();
         prompt.answer(Answer::Retry);
@@ -166,30 +158,22 @@ TEST_F(LogWriterTest, FailedAppendLeavesTheLogAsItWasAndRetryWritesOnce)
         prompt.answer(Answer::Cancel);
         EXPECT_EQ(append(*writer), 2);
         ASSERT_EQ(prompt.count(), 2u);
-        EXPECT_EQ(prompt.last(), (Message{c.text, log, Buttons::RetryCancel, Icon::Exclamation}));
+        EXPECT_EQ(prompt.last(), (Message{text, log, Buttons::RetryCancel, Icon::Exclamation}));
         EXPECT_EQ(read_file(log), before);
     }
 
     sink.fail_at = FailingSink::Step::None;
     EXPECT_EQ(append(*writer), 1);
     EXPECT_EQ(read_file(log), before + kLine);
-}
 
-TEST_F(LogWriterTest, FailedFirstAppendLeavesNoFileAndOpenFailureKeepsTheFile)
-{
-    auto owned = std::make_unique<FailingSink>();
-    FailingSink& sink = *owned;
-    auto writer = make_writer(kLockdownSwitches, std::move(owned));
+    // A failed first record leaves no file; a real open failure (a folder in its place) touches nothing.
+    std::filesystem::remove(log);
     sink.fail_at = FailingSink::Step::Write;
     EXPECT_EQ(append(*writer), 2);
     EXPECT_FALSE(std::filesystem::exists(log));
-
-    // A real open failure (a folder in the file's place) must not touch anything.
     std::filesystem::create_directory(log);
-    auto real = make_writer();
-    EXPECT_EQ(append(*real), 2);
+    EXPECT_EQ(append(*make_writer()), 2);
     EXPECT_TRUE(std::filesystem::is_directory(log));
-    EXPECT_EQ(prompt.last().caption, log);
 }
 
 class NoMemoryWriter : public LogWriter
