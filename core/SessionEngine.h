@@ -82,11 +82,11 @@ public:
     bool EnterMemoNow();
 
     /// The system clock was changed: remembered for the next check-out record.
-    void clock_changed();
+    void clock_changed() override;
     /// Reads the clock flags from `Tci` (changed while checked in) and `Tco` (while idle).
-    void load_clock_flags();
+    void load_clock_flags() override;
     /// Writes them back (the exit steps).
-    void save_clock_flags();
+    void save_clock_flags() override;
 
     /// Seconds the open session has run.
     long elapsed_seconds() const;
