@@ -37,7 +37,8 @@ RecoveryResult RecoverSession(SessionEngine& engine, Prompt& prompt)
 {
     ProjectList* list = engine.project_list();
     DazezUrureData data;
-    if (!list || !engine.record().ReadDazezUrureRecord(data))
+    // An open session is never replaced by one from the record.
+    if (!list || engine.is_checked_in() || !engine.record().ReadDazezUrureRecord(data))
         return {};
     SessionState& state = engine.state();
     state.check_in_time = data.check_in_time;
