@@ -7,6 +7,7 @@
 #include "core/WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -111,10 +112,13 @@ void FrameWindow::store_size()
 
 void FrameWindow::closeEvent(QCloseEvent* event)
 {
-    if (my_client->QueryClose())
-        event->accept();
-    else
+    if (!my_client->QueryClose()) {
         event->ignore();
+        return;
+    }
+    // Closing the frame ends the program, without the exit steps.
+    event->accept();
+    QCoreApplication::quit();
 }
 
 } // namespace velkor

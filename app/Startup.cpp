@@ -36,6 +36,9 @@ void apply_working_folder_switch(const CommandLine& command_line)
 
 int run_velkor(const std::string& argument0, std::vector<std::string> arguments)
 {
+    // Message boxes shown before the main window (or while it is hidden to the notification icon)
+    // must not end the program when they close; the frame ends it itself when it is closed.
+    QApplication::setQuitOnLastWindowClosed(false);
     CommandLine command_line(argument0, arguments);
     command_line.apply_variables(VariableLookup(arguments));
     apply_working_folder_switch(command_line);

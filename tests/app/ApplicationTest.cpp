@@ -129,6 +129,16 @@ TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
     EXPECT_NE(ini().find("ConfirmExit=1"), std::string::npos); // the query flushes first
     prompt.answer(Answer::Yes);
     EXPECT_TRUE(client->QueryClose());
+
+    // The frame's close box asks the same question and stays open on No.
+    app->show_main_window();
+    prompt.answer(Answer::No);
+    EXPECT_FALSE(app->frame()->close());
+    EXPECT_TRUE(app->frame()->isVisible());
+    prompt.answer(Answer::Yes);
+    EXPECT_TRUE(app->frame()->close());
+    EXPECT_EQ(prompt.count(), 4u);
+    EXPECT_FALSE(app->quit_requested()); // closing is not the exit steps
 }
 
 TEST_F(ApplicationTest, QueryCloseWhileCheckedInFollowsExitWhileCheckedIn)
