@@ -142,7 +142,7 @@ void write_log(const std::string& path, const std::vector<GeneratedRecord>& reco
         std::fprintf(out, "%d/%02d/%02d\t%02d:%02d:%02d\t%d/%02d/%02d\t%02d:%02d:%02d\t%s\t%s\t25.50\t%s\r\n",
                      r.ci.year, r.ci.month, r.ci.day, r.ci.hour, r.ci.minute, r.ci.second, r.co.year, r.co.month,
                      r.co.day, r.co.hour, r.co.minute, r.co.second, category.c_str(), project_name(r.project).c_str(),
-                     ++i % 3 == 0 ? "memo" : "");
+                     ++i % 2 == 0 ? "meeting with client" : "");
     }
     std::fclose(out);
 }

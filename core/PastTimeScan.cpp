@@ -101,8 +101,13 @@ private:
             h = (h ^ word) * k;
             h ^= h >> 32;
         }
+        // The last bytes as one word; loading them from memory avoids a store-to-load stall.
         std::uint64_t tail = 0;
-        std::memcpy(&tail, p, n);
+        if (text.size() >= 8)
+            std::memcpy(&tail, text.data() + text.size() - 8, 8);
+        else
+            for (std::size_t i = 0; i < n; ++i)
+                tail |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
         h = (h ^ tail ^ (static_cast<std::uint64_t>(text.size()) << 56)) * k;
         return h ^ (h >> 29);
     }
