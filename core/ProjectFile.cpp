@@ -7,6 +7,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace velkor {
 
@@ -28,6 +31,12 @@ class Reader
 public:
     Reader(std::string_view text, ProjectList& list, Prompt& prompt) : my_lines(text), my_list(list), my_prompt(prompt)
     {
+        for (std::size_t c = 0; c < list.n_categories(); ++c) {
+            my_category_index.emplace(list.category_name(c), c);
+            my_project_names.emplace_back();
+            for (std::size_t p = 0; p < list.n_projects(c); ++p)
+                my_project_names.back().insert(list.project_name(c, p));
+        }
     }
 
     ProjectFileResult run();
@@ -41,12 +50,38 @@ private:
     void read_sections(std::string line);
     void read_project_line(const std::string& line, std::size_t section);
     bool read_old_format(std::string line);
+    // Name look-ups through hash tables, so that a huge file does not take quadratic time.
+    std::size_t find_category(const std::string& name) const;
+    bool has_project(std::size_t c, const std::string& name) const { return my_project_names[c].count(name) != 0; }
+    void add_category(const std::string& name, Color color);
+    void add_project(std::size_t c, const std::string& name);
 
     LineReader my_lines;
     ProjectList& my_list;
     Prompt& my_prompt;
     ProjectFileResult my_result;
+    std::unordered_map<std::string, std::size_t> my_category_index;
+    std::vector<std::unordered_set<std::string>> my_project_names;
 };
+
+std::size_t Reader::find_category(const std::string& name) const
+{
+    auto found = my_category_index.find(name);
+    return found == my_category_index.end() ? NPOS : found->second;
+}
+
+void Reader::add_category(const std::string& name, Color color)
+{
+    my_list.add_category(name, color, false);
+    my_category_index.emplace(name, my_list.n_categories() - 1);
+    my_project_names.emplace_back();
+}
+
+void Reader::add_project(std::size_t c, const std::string& name)
+{
+    my_list.add_project(c, name, false);
+    my_project_names[c].insert(name);
+}
 
 bool Reader::next_content_line(std::string& line)
 {
@@ -123,11 +158,11 @@ void Reader::read_category_line(const std::string& line)
         error(name, "Category skipped: name too long");
         return;
     }
-    if (my_list.find_category(name) != NPOS) {
+    if (find_category(name) != NPOS) {
         error(line, "Duplicate category skipped");
         return;
     }
-    my_list.add_category(name, color, false);
+    add_category(name, color);
     std::size_t c = my_list.n_categories() - 1;
     my_list.set_category_memo_behavior(c, behavior);
     my_list.set_category_rate(c, rate);
@@ -145,7 +180,7 @@ void Reader::read_sections(std::string line)
             std::size_t close = name.rfind(']');
             if (close != std::string::npos)
                 name.erase(close);
-            section = my_list.find_category(name);
+            section = find_category(name);
             if (section == NPOS) {
                 error(name, "No such category, these projects will be skipped");
                 while (next_content_line(line)) {
@@ -186,11 +221,11 @@ void Reader::read_project_line(const std::string& line, std::size_t section)
         error(name, "Not in a category section");
         return;
     }
-    if (my_list.find_project(section, name) != NPOS) {
+    if (has_project(section, name)) {
         error(name, "Duplicate project ignored");
         return;
     }
-    my_list.add_project(section, name, false);
+    add_project(section, name);
     std::size_t p = my_list.n_projects(section) - 1;
     MemoBehavior behavior = MemoBehavior::Default;
     std::size_t pos = (!type.empty() && memo_behavior_from_letter(type[0], behavior)) ? 1 : 0;
@@ -213,24 +248,24 @@ bool Reader::read_old_format(std::string line)
                 color = parse_color_spec(name.substr(colon + 1), line, my_prompt, kProjectFileColorChars);
                 name.erase(colon);
             }
-            if (my_list.find_category(name) != NPOS)
+            if (find_category(name) != NPOS)
                 report(line, "Duplicate project category ignored");
             else
-                my_list.add_category(name, color, false);
+                add_category(name, color);
             continue;
         }
         std::size_t dash = line.find('-');
-        std::size_t c = dash == std::string::npos ? NPOS : my_list.find_category(line.substr(dash + 1));
+        std::size_t c = dash == std::string::npos ? NPOS : find_category(line.substr(dash + 1));
         if (c == NPOS) {
             if (report(line, "Missing/invalid project type", Buttons::OkCancel) == Answer::Cancel)
                 return false;
             continue;
         }
         std::string name = line.substr(0, dash);
-        if (my_list.find_project(c, name) != NPOS)
+        if (has_project(c, name))
             report(line, "Duplicate project ignored");
         else
-            my_list.add_project(c, name, false);
+            add_project(c, name);
     } while (next_content_line(line));
     return true;
 }
