@@ -176,13 +176,13 @@ DateRec Date::to_rec() const
     return DateRec{my_year, static_cast<std::int8_t>(my_day), static_cast<std::int8_t>(my_month)};
 }
 
-std::strong_ordering Date::operator<=>(const Date& other) const
+bool Date::operator<(const Date& other) const
 {
     if (my_year != other.my_year)
-        return my_year <=> other.my_year;
+        return my_year < other.my_year;
     if (my_month != other.my_month)
-        return my_month <=> other.my_month;
-    return my_day <=> other.my_day;
+        return my_month < other.my_month;
+    return my_day < other.my_day;
 }
 
 DateFieldCheck check_date_field(const std::string& text, int order, const Clock& clock)

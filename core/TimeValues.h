@@ -5,7 +5,6 @@
 
 #include "core/Clock.h"
 
-#include <compare>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -134,7 +133,11 @@ public:
 
     DateRec to_rec() const;
 
-    std::strong_ordering operator<=>(const Date& other) const;
+    // Spelled out rather than <=>: Qt's moc cannot parse the <compare> header.
+    bool operator<(const Date& other) const;
+    bool operator>(const Date& other) const { return other < *this; }
+    bool operator<=(const Date& other) const { return !(other < *this); }
+    bool operator>=(const Date& other) const { return !(*this < other); }
     bool operator==(const Date& other) const = default;
 
 private:
