@@ -37,6 +37,7 @@ public:
     using ColorChooser = std::function<std::optional<Color>(Color current, const QString& title, QWidget* parent)>;
 
     /// Puts a copy of the host's list in its place (an empty list when the host has none).
+    /// host, settings and prompt must outlive the dialog.
     TProjectDialog(ProjectEditorHost& host, IniFile& settings, Prompt& prompt, QWidget* parent = nullptr);
     /// Restores the previous list if the dialog never finished.
     ~TProjectDialog() override;

@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QValidator>
 
 #include <gtest/gtest.h>
 
@@ -198,8 +199,14 @@ TEST_F(ProjectEditor, CategoryNamesAreTrimmedAndBlankDuplicateOrBrokenNamesRefus
     load("cWork\r\ncHome\r\n", "");
     auto dialog = open();
     {
-        ModalScript script({name_step("New Category", "", "   "), name_step("New Category", "", " Work "),
-                            name_step("New Category", "Work", "a\tb"),
+        ModalScript script({[](QDialog* d) {
+                                QString name = QString(255, u'a') + QChar(0xE9); // 257 bytes of UTF-8
+                                int pos = 0;
+                                EXPECT_EQ(control<QLineEdit>(d, 102)->validator()->validate(name, pos),
+                                          QValidator::Invalid);
+                                name_step("New Category", "", "   ")(d);
+                            },
+                            name_step("New Category", "", " Work "), name_step("New Category", "Work", "a\tb"),
                             name_step("New Category", "a\tb", "  Fun \r\n")});
         click(dialog.get(), 102);
     }
