@@ -8,7 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
+#include <tuple>
 #include <vector>
 
 using namespace velkor;
@@ -31,11 +32,12 @@ struct RecordingProgress : ScanProgress
     std::size_t cancel_at = SIZE_MAX;
 };
 
-std::string record(const char* ci_date, const char* ci_time, const char* co_date, const char* co_time,
-                   const char* category = "Work", const char* project = "Report")
+// A log line checked in on date at 10:00:00 and out on co_date at co_time.
+std::string session(std::string date, std::string co_time, std::string project = "Report",
+                    std::string category = "Work", std::string co_date = "")
 {
-    return std::string(ci_date) + '\t' + ci_time + '\t' + co_date + '\t' + co_time + '\t' + category + '\t' + project +
-           "\t0.00\r\n";
+    return date + "\t10:00:00\t" + (co_date.empty() ? date : co_date) + '\t' + co_time + '\t' + category + '\t' +
+           project + "\t0.00\r\n";
 }
 
 class PastTimeScanTest : public ::testing::Test
@@ -49,18 +51,14 @@ protected:
         settings.flags.read_log_time = true;
     }
 
-    // Local noon of the given day in the fixed zone.
-    void set_today(int year, int month, int day)
+    void set_today(int year, int month, int day) // local noon in the fixed zone
     {
         LocalTimeFields f;
-        f.year = year - 1900;
-        f.month = month - 1;
-        f.day = day;
-        f.hour = 12;
+        std::tie(f.year, f.month, f.day, f.hour) = std::make_tuple(year - 1900, month - 1, day, 12);
         clock.set(FromLocal(f));
     }
 
-    std::uint32_t scan(const std::string& log, bool reset_first = false)
+    std::uint32_t scan(const std::string& log, bool reset_first = true)
     {
         write_file(path, log);
         ScanPastTimes(list, settings, path, clock, progress, reset_first);
@@ -80,43 +78,36 @@ protected:
 
 TEST_F(PastTimeScanTest, WeeklyCountsFromThisWeeksSundayAndBeatsToday)
 {
-    const std::string log = record("2024/03/02", "10:00:00", "2024/03/02", "10:01:40") + // Saturday: 100
-                            record("2024/03/03", "10:00:00", "2024/03/03", "10:03:20") + // Sunday: 200
-                            record("2024/03/06", "10:00:00", "2024/03/06", "10:06:40") + // Wednesday: 400
-                            record("2024/03/20", "10:00:00", "2024/03/20", "10:13:20");  // future: 800
+    const std::string log = session("2024/03/02", "10:01:40") + session("2024/03/03", "10:03:20") + // Sat, Sun
+                            session("2024/03/06", "10:06:40") + session("2024/03/20", "10:13:20");  // Wed, future
+    settings.flags.read_weekly_time = settings.flags.read_today_time = true;
     set_today(2024, 3, 6);
-    settings.flags.read_weekly_time = true;
-    settings.flags.read_today_time = true;
-    EXPECT_EQ(scan(log, true), 1400u);
+    EXPECT_EQ(scan(log), 200u + 400 + 800);
     set_today(2024, 3, 3); // on a Sunday the week starts today
-    EXPECT_EQ(scan(log, true), 1400u);
-    set_today(2024, 3, 10); // next week
-    EXPECT_EQ(scan(log, true), 800u);
+    EXPECT_EQ(scan(log), 200u + 400 + 800);
+    set_today(2024, 3, 10);
+    EXPECT_EQ(scan(log), 800u);
 
     settings.flags.read_weekly_time = false;
     set_today(2024, 3, 6);
-    EXPECT_EQ(scan(log, true), 400u);
+    EXPECT_EQ(scan(log), 400u);
     settings.flags.read_today_time = false;
-    EXPECT_EQ(scan(log, true), 1500u);
+    EXPECT_EQ(scan(log), 1500u);
 
-    // Wednesday 1 May: the week began on Sunday 28 April.
-    settings.flags.read_weekly_time = true;
+    settings.flags.read_weekly_time = true; // Wednesday 1 May: the week began on Sunday 28 April
     set_today(2024, 5, 1);
     EXPECT_EQ(scan_reference_date(clock, true), "2024/04/28");
-    EXPECT_EQ(scan(record("2024/04/27", "10:00:00", "2024/04/27", "11:00:00") +
-                       record("2024/04/28", "10:00:00", "2024/04/28", "10:00:09"),
-                   true),
-              9u);
+    EXPECT_EQ(scan(session("2024/04/27", "11:00:00") + session("2024/04/28", "10:00:09")), 9u);
 }
 
 TEST_F(PastTimeScanTest, SessionOverMidnightCountsOnItsCheckInDay)
 {
-    const std::string log = record("2024/03/07", "23:00:00", "2024/03/08", "01:00:00");
+    const std::string log = "2024/03/07\t23:00:00\t2024/03/08\t01:00:00\tWork\tReport\t0.00\r\n";
     settings.flags.read_today_time = true;
     set_today(2024, 3, 7);
-    EXPECT_EQ(scan(log, true), 7200u);
+    EXPECT_EQ(scan(log), 7200u);
     set_today(2024, 3, 8);
-    EXPECT_EQ(scan(log, true), 0u);
+    EXPECT_EQ(scan(log), 0u);
 }
 
 TEST_F(PastTimeScanTest, SkipsUnknownNamesAndBadLinesAndCountsTheRest)
@@ -125,13 +116,11 @@ TEST_F(PastTimeScanTest, SkipsUnknownNamesAndBadLinesAndCountsTheRest)
     list.add_project(0, "Report", false); // namesakes are never found: the first one counts
     list.add_category("Work", kBlack, false);
     list.add_project(1, "Extra", false);
-    const std::string log = record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00", "Home") +
-                            record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00", "Work", "Nothing") +
-                            record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00", "Work", "Extra") +
-                            record("2024/03/07", "09:00:00", "2024/03/07", "08:00:00") + // negative
-                            "garbage\r\n" + record("2024/03/07", "09:00:00", "2024/03/07", "09:00:30") +
-                            record("2024/03/07", "09:00:00", "2024/03/07", "09:00:07", "Work", "Mail");
-    EXPECT_EQ(scan(log), 35u);
+    const std::string log =
+        session("2024/03/07", "11:00:00", "Report", "Home") + session("2024/03/07", "11:00:00", "Nothing") +
+        session("2024/03/07", "11:00:00", "Extra") + session("2024/03/07", "09:00:00") + // negative
+        "garbage\r\n" + session("2024/03/07", "10:00:30") + session("2024/03/07", "10:00:07", "Mail");
+    EXPECT_EQ(scan(log, false), 35u);
     EXPECT_EQ(list.project_seconds(0, 1), 7u);
     EXPECT_EQ(list.project_seconds(0, 2) + list.project_seconds(1, 0), 0u);
 }
@@ -140,13 +129,14 @@ TEST_F(PastTimeScanTest, SwitchedOffOrUnreadableLog)
 {
     list.add_seconds(0, 0, 60);
     settings.flags.read_log_time = false;
-    EXPECT_EQ(scan(record("2024/03/07", "09:00:00", "2024/03/07", "10:00:00"), true), 60u);
+    EXPECT_EQ(scan(session("2024/03/07", "11:00:00")), 60u);
 
     settings.flags.read_log_time = true;
-    const ScanSummary summary = ScanPastTimes(list, settings, dir.file("missing.log"), clock, progress, true);
-    EXPECT_FALSE(summary.opened);
+    EXPECT_FALSE(ScanPastTimes(list, settings, dir.file("missing.log"), clock, progress, true).opened);
     EXPECT_EQ(list.project_seconds(0, 0), 0u);
     EXPECT_TRUE(progress.calls.empty());
+    ScanPastTimes(list, settings, dir.path().string(), clock, progress, false); // a folder: nothing to read
+    EXPECT_EQ(list.project_seconds(0, 0), 0u);
 }
 
 TEST_F(PastTimeScanTest, ProgressOnlyAboveTheMinimumSizeAndCancelKeepsTheCount)
@@ -156,14 +146,14 @@ TEST_F(PastTimeScanTest, ProgressOnlyAboveTheMinimumSizeAndCancelKeepsTheCount)
 
     std::string log;
     for (int i = 0; i < 3000; ++i)
-        log += record("2024/03/07", "09:00:00", "2024/03/07", "09:00:01");
+        log += session("2024/03/07", "10:00:01");
     settings.progress_min_size = static_cast<std::int64_t>(log.size());
-    EXPECT_EQ(scan(log, true), 3000u);
+    EXPECT_EQ(scan(log), 3000u);
     EXPECT_TRUE(progress.calls.empty());
 
     settings.progress_min_size = 0;
     progress.cancel_at = 2;
-    const std::uint32_t counted = scan(log, true);
+    const std::uint32_t counted = scan(log);
     EXPECT_GT(counted, 0u);
     EXPECT_LT(counted, 3000u);
     EXPECT_EQ(progress.calls, (std::vector<std::string>{"begin " + std::to_string(log.size()), "end"}));
