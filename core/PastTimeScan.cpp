@@ -137,10 +137,8 @@ PastTimeSettings read_past_time_settings(IniFile& ini)
 
 int progress_percent(std::uint64_t position, std::uint64_t total, int previous)
 {
-    if (total == 0)
-        return std::clamp(previous, 0, 100);
-    const std::uint64_t percent = total > 21474836 ? position / (total / 100) : position * 100 / total;
-    return std::clamp(static_cast<int>(std::min<std::uint64_t>(percent, 100)), previous, 100);
+    const std::uint64_t percent = total == 0 ? 0 : total > 21474836 ? position / (total / 100) : position * 100 / total;
+    return std::clamp(std::max(previous, static_cast<int>(std::min<std::uint64_t>(percent, 100))), 0, 100);
 }
 
 std::string scan_reference_date(const Clock& clock, bool weekly)
