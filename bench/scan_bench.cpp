@@ -242,8 +242,9 @@ bool totals_match(const ProjectList& list, const Expected& e, const ScanSummary&
             ok = false;
         }
     }
-    std::printf("  totals %s the per-record mktime sums (%zu records touch a doubled hour; net %lld h apart)\n",
-                ok ? "match" : "DIFFER from", e.doubled_records, static_cast<long long>(hours_apart));
+    std::printf("  totals %s the per-record mktime sums, apart from whole hours at the %zu records with a "
+                "doubled-hour moment (net %lld h)\n",
+                ok ? "equal" : "DIFFER from", e.doubled_records, static_cast<long long>(hours_apart));
     return ok;
 }
 
