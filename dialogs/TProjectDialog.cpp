@@ -140,6 +140,7 @@ void TProjectDialog::build()
 
     for (QLineEdit* edit : {my_category_rate, my_project_rate, my_default_rate}) {
         edit->setValidator(new RateLengthValidator(edit));
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000000.00")) + 16);
         edit->installEventFilter(this);
     }
     connect_controls();
