@@ -9,6 +9,7 @@
 #include "core/SessionControl.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 namespace velkor {
 namespace {
@@ -143,7 +144,15 @@ MainVKWindow* Application::client() const
 void Application::request_quit(int code)
 {
     my_quit_requested = true;
-    QCoreApplication::exit(code);
+    quit_event_loop(code);
+}
+
+void Application::quit_event_loop(int code)
+{
+    // Outside a running loop, exit() would only leave Qt's quit flag set, and every later
+    // exec() (message boxes, dialogs) would return at once. Start-up checks quit_requested().
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(code);
 }
 
 } // namespace velkor

@@ -53,6 +53,8 @@ public:
     /// Code called by the exit steps to release the global hot key and to close the help viewer.
     void set_exit_hooks(std::function<void()> release_hot_key, std::function<void()> close_help);
     bool quit_requested() const { return my_quit_requested; }
+    /// Ends the running event loop with code; does nothing when no loop runs yet.
+    static void quit_event_loop(int code);
 
     /// The session engine once there is one; null goes back to "never checked in".
     void set_session_control(SessionControl* session);

@@ -118,7 +118,7 @@ void FrameWindow::closeEvent(QCloseEvent* event)
     }
     // Closing the frame ends the program, without the exit steps.
     event->accept();
-    QCoreApplication::quit();
+    Application::quit_event_loop(0);
 }
 
 } // namespace velkor
