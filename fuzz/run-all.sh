@@ -5,7 +5,7 @@ build=${1:-build-asan}
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 for exe in "$build"/fuzz/fuzz_*; do
-    [ -x "$exe" ] || continue
+    [ -f "$exe" ] && [ -x "$exe" ] || continue
     name=$(basename "$exe")
     work="$build/fuzz-work/$name"
     mkdir -p "$work"
