@@ -1,0 +1,53 @@
+#include "dialogs/ReminderDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velkor {
+namespace {
+
+QLabel* add_label(QVBoxLayout* layout, const std::string& text, int id, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromStdString(text), parent);
+    label->setObjectName(QString("id%1").arg(id));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    return label;
+}
+
+QPushButton* add_button(QHBoxLayout* layout, const char* text, int id, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString("id%1").arg(id));
+    layout->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+ReminderDialog::ReminderDialog(const ReminderTexts& texts, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QString::fromStdString(texts.caption));
+    auto* layout = new QVBoxLayout(this);
+    add_label(layout, texts.time_line, 101, this);
+    add_label(layout, texts.question, 102, this);
+    add_label(layout, texts.category, 103, this);
+    add_label(layout, texts.project, 104, this);
+    add_label(layout, texts.memo, 105, this);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* yes = add_button(buttons, "Yes", 6, this);
+    QPushButton* no = add_button(buttons, "No", 7, this);
+    QPushButton* help = add_button(buttons, "Help", 9, this);
+    help->setEnabled(false); // the help viewer is not part of this build yet
+    layout->addLayout(buttons);
+
+    yes->setDefault(true);
+    connect(yes, &QPushButton::clicked, this, &QDialog::accept);
+    connect(no, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+} // namespace velkor
