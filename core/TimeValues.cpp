@@ -42,6 +42,34 @@ std::int64_t days_from_civil(std::int64_t year, std::int64_t month, std::int64_t
     return era * 146097 + day_of_era - 719468;
 }
 
+/// Local wall-clock reading of a moment, counted like a UTC moment.
+std::int64_t wall_seconds(const std::tm& tm)
+{
+    return days_from_civil(std::int64_t{tm.tm_year} + 1900, tm.tm_mon + 1, tm.tm_mday) * 86400 + tm.tm_hour * 3600 +
+           tm.tm_min * 60 + tm.tm_sec;
+}
+
+/// Seconds the wall clock is ahead of UTC at t; false when t has no local time.
+bool utc_offset(std::time_t t, std::int64_t& offset)
+{
+    std::tm tm{};
+    if (!localtime_r(&t, &tm))
+        return false;
+    offset = wall_seconds(tm) - t;
+    return true;
+}
+
+/// The wall-clock reading the fields ask for, with every field carried into range, counted like
+/// a UTC moment (calendar arithmetic only).
+std::int64_t asked_wall_seconds(const LocalTimeFields& f)
+{
+    const std::int64_t month = f.month;
+    const std::int64_t year_carry = month >= 0 ? month / 12 : (month - 11) / 12;
+    const std::int64_t days =
+        days_from_civil(std::int64_t{f.year} + 1900 + year_carry, month - year_carry * 12 + 1, 1) + f.day - 1;
+    return days * 86400 + std::int64_t{f.hour} * 3600 + std::int64_t{f.minute} * 60 + f.second;
+}
+
 } // namespace
 
 TimeStamp Now(const Clock& clock, TimeStamp* out)
@@ -79,8 +107,32 @@ TimeStamp FromLocal(LocalTimeFields& fields)
     const std::time_t t = std::mktime(&tm);
     if (t == static_cast<std::time_t>(-1) && tm.tm_wday == -1)
         return -1;
-    fields = ToLocal(t);
-    return t;
+
+    // mktime alone resolves a wall-clock reading that occurs twice (clocks set back) after the
+    // conversion before it, so the result would depend on call order. Instead every UTC offset in
+    // force within a day of the moment is tried, and the earliest moment that shows the reading
+    // wins. A reading that never occurs (clocks set forward) takes the offset from before the
+    // change, so it lands as far after the change as it lay after the old time.
+    const std::int64_t wall = asked_wall_seconds(fields);
+    std::int64_t offsets[3];
+    int n = 0;
+    for (const std::time_t probe : {t - 86400, t, t + 86400})
+        if (utc_offset(probe, offsets[n]))
+            ++n;
+    std::time_t result = t;
+    bool found = false;
+    for (int i = 0; i < n; ++i) {
+        const std::time_t candidate = static_cast<std::time_t>(wall - offsets[i]);
+        std::int64_t offset = 0;
+        if (utc_offset(candidate, offset) && offset == offsets[i] && (!found || candidate < result)) {
+            result = candidate;
+            found = true;
+        }
+    }
+    if (!found && n > 0)
+        result = static_cast<std::time_t>(wall - offsets[0]);
+    fields = ToLocal(result);
+    return result;
 }
 
 double Difference(TimeStamp a, TimeStamp b)
