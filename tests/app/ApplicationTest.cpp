@@ -4,6 +4,7 @@
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
+#include "core/SessionEngine.h"
 #include "core/SessionControl.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -209,8 +210,8 @@ TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFla
     EXPECT_EQ(hot_key_released, 1);
 
     // Not checked in, it is plain Exit; the idle flags were saved by the first exit.
-    app->set_session_control(nullptr);
-    app->set_project_list(nullptr);
+    app->set_session_control(&app->client()->engine());
+    app->client()->replace_program_wide_list(nullptr);
     put(app->settings(), kConfirmExit, "1");
     prompt.answer(Answer::No);
     app->frame()->findChild<QAction*>("cmd9070")->trigger();
