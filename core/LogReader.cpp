@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <ctime>
 
 namespace velkor {
 
@@ -11,9 +12,52 @@ namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
 
+// Days cached at once: 22 years of consecutive days map to distinct slots.
+constexpr std::size_t kDaySlots = 8192;
+// Days with an offset change kept at once; a log has a few per year.
+constexpr std::size_t kMaxChangingDays = 1024;
+constexpr TimeStamp kConvertAlone = INT64_MIN;
+
 bool is_space(char ch)
 {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
+}
+
+bool is_digit(char ch)
+{
+    return static_cast<unsigned>(ch - '0') < 10u;
+}
+
+int two_digits(const char* p)
+{
+    return (p[0] - '0') * 10 + (p[1] - '0');
+}
+
+/// Days since 1970-01-01 of a Gregorian date.
+std::int64_t days_from_civil(std::int64_t year, std::int64_t month, std::int64_t day)
+{
+    year -= month <= 2;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const std::int64_t year_of_era = year - era * 400;
+    const std::int64_t day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    return era * 146097 + year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year - 719468;
+}
+
+/// The wall-clock reading in tm counted like a UTC moment.
+std::int64_t wall_seconds(const std::tm& tm)
+{
+    return days_from_civil(std::int64_t{tm.tm_year} + 1900, tm.tm_mon + 1, tm.tm_mday) * 86400 + tm.tm_hour * 3600 +
+           tm.tm_min * 60 + tm.tm_sec;
+}
+
+/// Seconds the wall clock is ahead of UTC at t.
+bool utc_offset(std::time_t t, std::int64_t& offset)
+{
+    std::tm tm{};
+    if (!localtime_r(&t, &tm))
+        return false;
+    offset = wall_seconds(tm) - t;
+    return true;
 }
 
 // A cursor over one line with the reads a record needs.
@@ -60,8 +104,31 @@ struct Cursor
         return true;
     }
 
-    bool triple(int (&out)[3])
+    // Three numbers with a separator after each of the first two. Written records have the
+    // shape "dddd/dd/dd" and "dd:dd:dd", read here at fixed positions; anything else (blanks,
+    // signs, other digit counts, a blank or digit as separator) takes the general reads.
+    template <std::size_t Lead> bool triple(int (&out)[3])
     {
+        skip_space();
+        constexpr std::size_t length = Lead + 6;
+        const auto left = static_cast<std::size_t>(end - p);
+        if (left >= length && (left == length || !is_digit(p[length]))) {
+            const char* q = p + Lead;
+            bool fixed = is_digit(q[1]) && is_digit(q[2]) && is_digit(q[4]) && is_digit(q[5]) && !is_digit(q[0]) &&
+                         !is_space(q[0]) && !is_digit(q[3]) && !is_space(q[3]);
+            int lead = 0;
+            for (std::size_t i = 0; i < Lead; ++i) {
+                fixed = fixed && is_digit(p[i]);
+                lead = lead * 10 + (p[i] - '0');
+            }
+            if (fixed) {
+                out[0] = lead;
+                out[1] = two_digits(q + 1);
+                out[2] = two_digits(q + 4);
+                p += length;
+                return true;
+            }
+        }
         return number(out[0]) && separator() && number(out[1]) && separator() && number(out[2]);
     }
 };
@@ -147,27 +214,53 @@ bool LogLineReader::next(std::string_view& line)
 
 // ---------------------------------------------------------------------------------------------
 
-const LogRecordParser::Day& LogRecordParser::day_entry(int year, int month, int day)
+LogRecordParser::LogRecordParser() : my_days(kDaySlots) {}
+
+const LogRecordParser::Day& LogRecordParser::day_entry(std::int32_t key, int year, int month, int day)
 {
-    Day& entry = my_days[static_cast<std::size_t>(year * 372 + month * 31 + day) % my_days.size()];
-    if (entry.used && entry.year == year && entry.month == month && entry.day == day)
+    Day& entry = my_days[static_cast<std::uint32_t>(key) % kDaySlots];
+    if (entry.key == key)
         return entry;
-    entry = Day{year, month, day, -1, false, true};
-    LocalTimeFields fields;
-    fields.year = year - 1900;
-    fields.month = month - 1;
-    fields.day = day;
-    LocalTimeFields noon = fields;
-    noon.hour = 12;
-    LocalTimeFields last = fields;
-    last.hour = 23;
-    last.minute = 59;
-    last.second = 59;
-    entry.midnight = FromLocal(fields);
-    // Where the offset changes during the day (daylight saving), every moment is converted alone.
-    entry.uniform =
-        entry.midnight != -1 && FromLocal(noon) == entry.midnight + 43200 && FromLocal(last) == entry.midnight + 86399;
+    entry = Day{key, false, 0};
+    // Where midnight shows as midnight and the offset stays the same from a day before it to the
+    // day's last second, every reading of the day occurs exactly once, so FromLocal gives
+    // midnight + seconds for each. One mktime is enough to find out: which moment it picks
+    // cannot matter where a reading occurs only once.
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_isdst = -1;
+    tm.tm_wday = -1;
+    const std::time_t midnight = std::mktime(&tm);
+    if (midnight == static_cast<std::time_t>(-1) && tm.tm_wday == -1)
+        return entry;
+    const std::int64_t offset = wall_seconds(tm) - midnight;
+    std::int64_t day_before = 0;
+    std::int64_t last_second = 0;
+    entry.uniform = wall_seconds(tm) == std::int64_t{key} * 86400 && utc_offset(midnight - 86400, day_before) &&
+                    utc_offset(midnight + 86399, last_second) && day_before == offset && last_second == offset;
+    entry.midnight = midnight;
     return entry;
+}
+
+const LogRecordParser::HourStarts& LogRecordParser::hour_starts(std::int32_t key, int year, int month, int day)
+{
+    const auto found = my_changing_days.find(key);
+    if (found != my_changing_days.end())
+        return found->second;
+    if (my_changing_days.size() >= kMaxChangingDays)
+        my_changing_days.clear();
+    HourStarts& starts = my_changing_days[key];
+    for (int hour = 0; hour < 24; ++hour) {
+        LocalTimeFields first{0, 0, hour, day, month - 1, year - 1900};
+        LocalTimeFields last{59, 59, hour, day, month - 1, year - 1900};
+        const TimeStamp start = FromLocal(first);
+        // An hour whose first and last seconds lie 3599 s apart is one straight run, even when it
+        // is repeated or skipped as a whole.
+        starts[static_cast<std::size_t>(hour)] = start != -1 && FromLocal(last) == start + 3599 ? start : kConvertAlone;
+    }
+    return starts;
 }
 
 TimeStamp LogRecordParser::to_moment(int year, int month, int day, int hour, int minute, int second)
@@ -178,9 +271,14 @@ TimeStamp LogRecordParser::to_moment(int year, int month, int day, int hour, int
                        day <= DaysInMonth(month, year) && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 &&
                        second >= 0 && second < 60;
     if (plain) {
-        const Day& entry = day_entry(year, month, day);
+        const auto key = static_cast<std::int32_t>(days_from_civil(year, month, day));
+        const Day& entry = day_entry(key, year, month, day);
+        const int seconds = minute * 60 + second;
         if (entry.uniform)
-            return entry.midnight + hour * 3600 + minute * 60 + second;
+            return entry.midnight + hour * 3600 + seconds;
+        const TimeStamp start = hour_starts(key, year, month, day)[static_cast<std::size_t>(hour)];
+        if (start != kConvertAlone)
+            return start + seconds;
     }
     // Out-of-range fields are carried into the neighbouring units, as the system's conversion does.
     LocalTimeFields fields;
@@ -197,7 +295,7 @@ bool LogRecordParser::parse(std::string_view line, LogRecord& record)
 {
     Cursor in{line.data(), line.data() + line.size()};
     int ci_date[3], ci_time[3], co_date[3], co_time[3];
-    if (!in.triple(ci_date) || !in.triple(ci_time) || !in.triple(co_date) || !in.triple(co_time))
+    if (!in.triple<4>(ci_date) || !in.triple<2>(ci_time) || !in.triple<4>(co_date) || !in.triple<2>(co_time))
         return false;
 
     in.skip_space();

@@ -4,10 +4,13 @@
 #include "core/Clock.h"
 
 #include <array>
+#include <climits>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace velkor {
@@ -53,29 +56,35 @@ private:
 };
 
 /// Parses the check-in and check-out moments and the two names of a line. Converting local
-/// times is the costly part, so each day's conversion is cached where that is exact.
+/// times is the costly part, so each day's conversion is cached; the cached results are exactly
+/// what FromLocal gives for each moment alone.
 class LogRecordParser
 {
 public:
+    LogRecordParser();
+
     /// Fills record and returns true when the line is a readable record with a duration of
     /// zero or more; other lines are to be skipped.
     bool parse(std::string_view line, LogRecord& record);
 
 private:
+    /// Hour starts of a day on which the UTC offset changes; kConvertAlone where an hour is
+    /// not one straight run of seconds.
+    using HourStarts = std::array<TimeStamp, 24>;
+
     struct Day
     {
-        int year = 0;
-        int month = 0;
-        int day = 0;
-        TimeStamp midnight = -1;
-        bool uniform = false; // one UTC offset all day, so midnight + seconds is exact
-        bool used = false;
+        std::int32_t key = INT32_MIN; // days since 1970-01-01
+        bool uniform = false;         // one UTC offset all day: midnight + seconds is exact
+        TimeStamp midnight = 0;
     };
 
     TimeStamp to_moment(int year, int month, int day, int hour, int minute, int second);
-    const Day& day_entry(int year, int month, int day);
+    const Day& day_entry(std::int32_t key, int year, int month, int day);
+    const HourStarts& hour_starts(std::int32_t key, int year, int month, int day);
 
-    std::array<Day, 64> my_days{};
+    std::vector<Day> my_days;                                      // direct-mapped by key
+    std::unordered_map<std::int32_t, HourStarts> my_changing_days; // by key
 };
 
 /// The check-in date key of a line: its first ten characters, "yyyy/mm/dd" in a well-formed record.

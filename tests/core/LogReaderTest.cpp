@@ -115,6 +115,75 @@ TEST(LogReaderTest, ParseRulesAndSkippedLines)
     EXPECT_EQ(log_date_key("2024"), "2024");
 }
 
+// The check-in moment of a record whose first two fields are text, or -1 when it is skipped.
+TimeStamp check_in_of(LogRecordParser& parser, const std::string& text)
+{
+    LogRecord r;
+    return parser.parse(text + "\t2999/01/01\t00:00:00\tW\tP", r) ? r.ci : -1;
+}
+
+TimeStamp from_local(int year, int month, int day, int hour, int minute, int second)
+{
+    LocalTimeFields f{second, minute, hour, day, month - 1, year - 1900};
+    return FromLocal(f);
+}
+
+TEST(LogReaderTest, UnusualFieldShapesReadAsTheGeneralRulesSay)
+{
+    test::ScopedTimeZone zone(kBerlin);
+    LogRecordParser parser;
+    struct Case
+    {
+        const char* text;
+        int year, month, day, hour, minute, second;
+    };
+    const Case cases[] = {
+        {"2024.03.07\t09-05-00", 2024, 3, 7, 9, 5, 0}, // any separator
+        {"2024/3/7\t9:5:0", 2024, 3, 7, 9, 5, 0},      // one-digit fields
+        {"  \t2024/03/07  09:05:00", 2024, 3, 7, 9, 5, 0},
+        {"2024 /03/ 07\t09 :05: 00", 2024, 3, 7, 9, 5, 0}, // blanks before separators and numbers
+        {"2024 12/07\t09:05:00", 2024, 2, 7, 9, 5, 0},     // the blank is skipped, "1" separates
+        {"02024/003/07\t009:05:00", 2024, 3, 7, 9, 5, 0},
+        {"+2024/+3/07\t09:05:00", 2024, 3, 7, 9, 5, 0},
+        {"2024/03/071\t09:05:00", 2024, 3, 71, 9, 5, 0}, // a third digit carries into May
+        {"2024/13/01\t09:05:00", 2024, 13, 1, 9, 5, 0},  // out-of-range fields are carried
+        {"2023/02/29\t24:00:60", 2023, 2, 29, 24, 0, 60},
+        {"2024/03/07\t-1:05:00", 2024, 3, 7, -1, 5, 0},
+        {"1899/12/31\t23:59:59", 1899, 12, 31, 23, 59, 59},
+        {"2046/08/11\t09:05:00", 2046, 8, 11, 9, 5, 0}, // 8192 days later: shares a cache slot
+        {"2024/03/07\t09:05:00", 2024, 3, 7, 9, 5, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(check_in_of(parser, c.text), from_local(c.year, c.month, c.day, c.hour, c.minute, c.second))
+            << c.text;
+    for (const char* bad : {"2024/03/07\t09:05", "2024103/07\t09:05:00", "2024/03107\t09:05:00", "2024/03/07 09:05:0x",
+                            "2024//03/07\t09:05:00", "2024/03/\t09:05:00"})
+        EXPECT_EQ(check_in_of(parser, bad), -1) << bad;
+}
+
+TEST(LogReaderTest, CachedDaysAgreeWithFromLocalAroundDaylightChanges)
+{
+    // Lord Howe Island moves its clocks by half an hour, so hours are cut in two there.
+    for (const char* name : {"Europe/Berlin", "America/New_York", "Australia/Lord_Howe"}) {
+        test::ScopedTimeZone zone(name);
+        LogRecordParser parser;
+        // Change days and their neighbours of the zones, visited out of order so the cache is
+        // filled from either side; FromLocal is called between the parses.
+        const int days[][3] = {{2024, 10, 28}, {2024, 3, 31}, {2024, 11, 3}, {2024, 10, 27}, {2024, 3, 10},
+                               {2024, 11, 4},  {2024, 3, 30}, {2024, 4, 7},  {2024, 10, 26}, {2024, 3, 11},
+                               {2024, 10, 6},  {2024, 11, 2}, {2024, 4, 8},  {2024, 10, 5}};
+        for (int pass = 0; pass < 2; ++pass)
+            for (const auto& d : days)
+                for (int s = pass * 3600; s < 86400; s += 7 * 60 + 13) {
+                    char text[40];
+                    std::snprintf(text, sizeof text, "%d/%02d/%02d\t%02d:%02d:%02d", d[0], d[1], d[2], s / 3600,
+                                  s / 60 % 60, s % 60);
+                    ASSERT_EQ(check_in_of(parser, text), from_local(d[0], d[1], d[2], s / 3600, s / 60 % 60, s % 60))
+                        << name << " " << text;
+                }
+    }
+}
+
 TEST(LogReaderTest, LineEndsAndOverlongLines)
 {
     const std::string record = "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t0.00";
