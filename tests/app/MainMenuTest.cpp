@@ -1,0 +1,121 @@
+#include "app/MainMenu.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace velkor;
+
+namespace {
+
+// "text=id" per item, "-" per separator, ">" before a sub-menu's items.
+std::vector<std::string> describe(QMenu* menu)
+{
+    std::vector<std::string> items;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            items.push_back("-");
+        else if (action->menu()) {
+            items.push_back(">" + action->text().toStdString());
+            for (const std::string& sub : describe(action->menu()))
+                items.push_back(" " + sub);
+        } else
+            items.push_back(action->text().toStdString() + "=" + std::to_string(action->data().toInt()) +
+                            (action->objectName() == QString("cmd%1").arg(action->data().toInt()) ? "" : "!name"));
+    }
+    return items;
+}
+
+struct MenuFixture : ::testing::Test
+{
+    QMainWindow frame;
+    MenuState state;
+    std::vector<int> commands;
+    MainMenu* menu = nullptr;
+
+    void build()
+    {
+        frame.menuBar()->addMenu("&File")->addAction("old item"); // an earlier plain File menu
+        menu = new MainMenu(
+            frame.menuBar(), &frame, [this](int id) { commands.push_back(id); }, [this] { return state; });
+    }
+    QMenu* top(int index) { return frame.menuBar()->actions().at(index)->menu(); }
+};
+
+} // namespace
+
+TEST_F(MenuFixture, BarHoldsEveryItemInOrderWithItsCommandNumber)
+{
+    state.checked_in = true;
+    build();
+    QList<QAction*> tops = frame.menuBar()->actions();
+    ASSERT_EQ(tops.size(), 5);
+    std::vector<std::string> titles;
+    for (QAction* a : tops)
+        titles.push_back(a->text().toStdString());
+    EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Projects", "&Options", "&Memos", "&Help"}));
+
+    using V = std::vector<std::string>;
+    EXPECT_EQ(describe(top(0)),
+              (V{"&Clear totals on screen=11842", "-", "Velkor &Reporter=9071", "-", "&Backup log file=11849",
+                 "Restore log file=11850", "Configure &automatic backup=11854", "-", "Exit &without checking out=9070",
+                 "&Exit=102"}));
+    EXPECT_EQ(describe(top(1)),
+              (V{"Add/delete/&change projects    F2=101", "&Hide/show projects=11848", "Reload project list=11852"}));
+    EXPECT_EQ(describe(top(2)), (V{"Change &options    F3=103"}));
+    EXPECT_EQ(describe(top(3)),
+              (V{"&Enter memo now=11846", "-", ">&Ask for &memo", " Only when I use the &Shift key=11843",
+                 " Every time I check &in=11844", " Every time I check &out=11845"}));
+    EXPECT_EQ(describe(top(4)), (V{"&Contents=104", "&Index=105", "-", "&Configure Help=11853", "-", "&About=1",
+                                   "Enter tutorial mode=201"}));
+
+    // Items of later dialogs are greyed; the working ones run their command.
+    for (int id : {9071, 11849, 11850, 11854, 11848, 103, 104, 105, 11853, 1, 201})
+        EXPECT_FALSE(menu->action(id)->isEnabled()) << id;
+    for (int id : {11842, 9070, 102, 101, 11852, 11843, 11846}) {
+        ASSERT_TRUE(menu->action(id)->isEnabled()) << id;
+        menu->action(id)->trigger();
+    }
+    EXPECT_EQ(commands, (std::vector<int>{11842, 9070, 102, 101, 11852, 11843, 11846}));
+}
+
+TEST_F(MenuFixture, OpeningAMenuBringsTheDynamicItemsUpToDate)
+{
+    build();
+    // Not checked in, project file read-only, memo mode "every check-out".
+    state.can_change_projects = false;
+    state.memo_mode = 2;
+    emit top(3)->aboutToShow();
+    EXPECT_EQ(menu->action(11846)->text(), "Not checked in");
+    EXPECT_FALSE(menu->action(11846)->isEnabled());
+    EXPECT_EQ(menu->action(101)->text(), "Cannot change projects");
+    EXPECT_FALSE(menu->action(101)->isEnabled());
+    EXPECT_FALSE(menu->action(11843)->isChecked());
+    EXPECT_FALSE(menu->action(11844)->isChecked());
+    EXPECT_TRUE(menu->action(11845)->isChecked());
+    // F2 stays bound to the project editor even while its item is greyed.
+    ASSERT_TRUE(menu->accelerator(2)->isEnabled());
+    EXPECT_EQ(menu->accelerator(2)->shortcut(), QKeySequence(Qt::Key_F2));
+    menu->accelerator(2)->trigger();
+    EXPECT_EQ(commands, std::vector<int>{101});
+    EXPECT_FALSE(menu->accelerator(4)->isEnabled()); // the note dialog comes later
+
+    state = MenuState{};
+    state.checked_in = true;
+    state.tutorial_mode = true;
+    emit top(4)->aboutToShow();
+    emit top(4)->aboutToShow();
+    EXPECT_EQ(menu->action(11846)->text(), "&Enter memo now");
+    EXPECT_TRUE(menu->action(11846)->isEnabled());
+    EXPECT_EQ(menu->action(101)->text(), "Add/delete/&change projects    F2");
+    EXPECT_TRUE(menu->action(11843)->isChecked());
+    // The tutorial item is appended once and follows the mode.
+    ASSERT_EQ(top(4)->actions().size(), 7);
+    EXPECT_EQ(top(4)->actions().at(6)->text(), "Leave tutorial mode");
+    EXPECT_EQ(top(4)->actions().at(6)->objectName(), "cmd202");
+}
