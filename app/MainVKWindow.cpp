@@ -47,6 +47,13 @@ private:
     Application& my_app;
 };
 
+struct BusyScope
+{
+    explicit BusyScope(bool& flag) : my_flag(flag) { my_flag = true; }
+    ~BusyScope() { my_flag = false; }
+    bool& my_flag;
+};
+
 } // namespace
 
 MainVKWindow::MainVKWindow(Application& app, QWidget* parent, const Clock* clock)
@@ -136,6 +143,15 @@ void MainVKWindow::SetupWindow()
     my_app.session().load_clock_flags();
     update_tray_icon();
     update_caption();
+    // A start hidden to the notification icon or minimized gets no paint, yet the list, the
+    // recovery and the reminder are wanted from the start.
+    if (!shown_on_screen())
+        queue_load();
+}
+
+bool MainVKWindow::shown_on_screen() const
+{
+    return window()->isVisible() && !window()->isMinimized();
 }
 
 void MainVKWindow::read_display_settings()
@@ -213,15 +229,23 @@ void MainVKWindow::queue_load()
     my_load_queued = true;
     QTimer::singleShot(0, this, [this] {
         my_load_queued = false;
-        if (!my_reload_list)
-            return;
+        if (!my_reload_list || my_busy)
+            return; // a load under way ends with a repaint, which queues this again
+
         load_project_list();
         update();
+        if (my_first_paint && !my_startup_queued && !shown_on_screen()) {
+            my_startup_queued = true;
+            QTimer::singleShot(0, this, &MainVKWindow::run_startup_actions);
+        }
     });
 }
 
 void MainVKWindow::load_project_list()
 {
+    if (my_busy)
+        return;
+    BusyScope busy(my_busy);
     my_reload_list = false;
     my_scroll_bars->clear();
     read_list_from_file();
@@ -265,9 +289,12 @@ void MainVKWindow::ScanPastTimes(bool reset_first)
     ProjectList* list = my_app.project_list();
     if (!list)
         return;
+    bool was_busy = my_busy;
+    my_busy = true;
     TProgress progress(this);
     velkor::ScanPastTimes(*list, read_past_time_settings(my_app.settings()), my_app.log_file_path(), my_clock, progress,
                           reset_first);
+    my_busy = was_busy;
     update();
 }
 

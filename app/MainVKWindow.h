@@ -167,6 +167,7 @@ private:
     bool query_close_while_checked_in();
     void create_session_engine();
     void set_list(std::unique_ptr<ProjectList> list);
+    bool shown_on_screen() const;
     void queue_load();
     void load_project_list();
     void read_list_from_file();
@@ -212,6 +213,9 @@ private:
     bool my_load_queued = false;
     bool my_in_paint = false;
     bool my_startup_queued = false;
+    /// Loading or scanning: the scan's progress window lets events through, which must not start
+    /// another load or the start-up actions meanwhile.
+    bool my_busy = false;
     /// The last drawn current line and the full-redraw flag.
     CurrentLineMemory my_line_memory;
     /// The one line that the pending per-second update redraws.

@@ -112,7 +112,7 @@ void MainVKWindow::scrolled()
 
 void MainVKWindow::draw_grid_now()
 {
-    if (my_reload_list)
+    if (my_reload_list && !my_busy)
         load_project_list();
     repaint();
 }
@@ -134,7 +134,7 @@ void MainVKWindow::paintEvent(QPaintEvent* event)
         queue_load();
     } else {
         paint_grid(painter);
-        if (my_first_paint && !my_startup_queued) {
+        if (my_first_paint && !my_startup_queued && !my_busy) {
             my_startup_queued = true;
             QTimer::singleShot(0, this, &MainVKWindow::run_startup_actions);
         }
