@@ -140,6 +140,7 @@ void MainVKWindow::SetupWindow()
     // The log's path and lock are final only now (the window is created before the lock is taken).
     set_log_file_name(my_app.log_file_path());
     attach_crash_record();
+    SetupInput();
     my_app.session().load_clock_flags();
     update_tray_icon();
     update_caption();

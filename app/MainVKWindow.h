@@ -66,7 +66,7 @@ public:
     void command(int id);
 
     /// Once, after the window exists and the log lock is taken: the log file, the crash record,
-    /// the clock-change flags and the caption.
+    /// the input side, the clock-change flags, the notification icon and the caption.
     void SetupWindow();
     /// Whether the program may close now: flushes the settings, then applies `ConfirmExit`
     /// (no project list) or writes the remembered memos and applies `ExitWhileCheckedIn`.
