@@ -202,6 +202,26 @@ TEST_F(MainVKWindowTest, PerSecondRefreshRedrawsOnlyTheCurrentLineAndStopsAfterC
     w.removeEventFilter(&spy);
 }
 
+TEST_F(MainVKWindowTest, HitTestGivesListIndicesPastHiddenCategoriesAndProjects)
+{
+    MainVKWindow& w = start();
+    list().set_category_shown(0, false);   // Alpha
+    list().set_project_shown(1, 0, false); // Beta/B0
+    w.set_measure_flag();
+    w.draw_grid_now();
+    ASSERT_EQ(w.layout().cells.size(), 2u);
+    const GridCell& beta = w.layout().cells[0];
+    QPoint first_line(beta.lines[0].clip.left + 2, beta.lines[0].clip.top + 2);
+    EXPECT_EQ(w.hit_test(first_line, false), (MainVKWindow::Hit{1, 1}));
+    EXPECT_EQ(w.hit_test(QPoint(beta.left + beta.width / 2, beta.header_y + 2), true), (MainVKWindow::Hit{1, NPOS}));
+    const GridCell& gamma = w.layout().cells[1];
+    EXPECT_EQ(w.hit_test(QPoint(gamma.lines[0].clip.left + 2, gamma.lines[0].clip.top + 2), false),
+              (MainVKWindow::Hit{2, 0}));
+    // A list replaced since the last paint is not hit with the old grid's indices.
+    w.replace_program_wide_list(std::make_unique<ProjectList>());
+    EXPECT_EQ(w.hit_test(first_line, false), std::nullopt);
+}
+
 TEST(GridPainter, RepeatedCurrentLineSkipsTheLeaderUnlessAFullRedrawIsDue)
 {
     QImage image(400, 20, QImage::Format_RGB32);
