@@ -76,8 +76,15 @@ void MainVKWindow::SetupInput()
             my_tray->modify(checked_in ? 1 : 2, checked_in ? project_name : "(idle)");
     });
 
-    reminder_timer(); // reads the intervals, with their messages, now rather than inside an event
-    set_on_start_reminder([this] { reminder_timer().StartReminderTimer(); });
+    set_on_start_reminder([this] {
+        if (my_reminder)
+            my_reminder->StartReminderTimer();
+    });
+    // Reads the intervals now rather than inside an event. Their messages let the first paint
+    // through, whose arming finds no timer yet, so it is armed here instead.
+    reminder_timer();
+    if (!first_paint_pending())
+        my_reminder->StartReminderTimer();
 
     connect(&hot_key(), &HotKey::pressed, this, &MainVKWindow::restore_window, Qt::UniqueConnection);
     if (int code = get_int(settings, kHotkey); code != 0)

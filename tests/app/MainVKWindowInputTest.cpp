@@ -80,7 +80,6 @@ protected:
         EXPECT_TRUE(app->init_main_window());
         window = std::make_unique<MainVKWindow>(*app, nullptr, &clock);
         window->SetupWindow();
-        window->SetupInput();
         window->resize(500, 300);
         window->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window->first_paint_pending(); }));
