@@ -5,6 +5,7 @@
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/SessionEngine.h"
+#include "platform/FileAccess.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestClock.h"
@@ -217,6 +218,7 @@ TEST_F(InputTest, MemoModeClearTotalsAndProjectEditorGuard)
     EXPECT_EQ(app->project_list()->project_seconds(0, 0), 0u);
 
     EXPECT_TRUE(w.can_change_projects());
+    EXPECT_TRUE(is_absent_or_writable(dir.file("not-yet.txt")));
     std::filesystem::permissions(dir.file("project.txt"), std::filesystem::perms::owner_read);
     EXPECT_FALSE(w.can_change_projects());
     ModalCloser closer;
