@@ -204,7 +204,7 @@ TEST_F(InputTest, ReloadThatLosesTheCurrentProjectDropsTheSessionWithoutARecord)
     EXPECT_FALSE(std::filesystem::exists(dir.file("velkors.clg")));
 }
 
-TEST_F(InputTest, MemoModeClearTotalsAndProjectEditorGuard)
+TEST_F(InputTest, MemoModeClearTotalsEditorGuardAndCloseOnSelect)
 {
     MainVKWindow& w = start();
     w.input_command(kCmdMemoModeCheckOut);
@@ -224,4 +224,11 @@ TEST_F(InputTest, MemoModeClearTotalsAndProjectEditorGuard)
     ModalCloser closer;
     w.input_command(kCmdEditProjects); // greyed: F2 must not open the editor either
     EXPECT_EQ(closer.other_dialogs, 0);
+
+    // CloseOnSelect: a check-in by click minimizes the window and stops the line refresh.
+    put_yes_no(app->settings(), kCloseOnSelect, true);
+    click(0, 0);
+    EXPECT_EQ(current(), "Alpha/Write");
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_FALSE(w.refresh_timer_running());
 }
