@@ -131,9 +131,10 @@ void Application::clock_changed()
     my_session->clock_changed();
 }
 
-void Application::set_project_list(std::unique_ptr<ProjectList> list)
+std::unique_ptr<ProjectList> Application::set_project_list(std::unique_ptr<ProjectList> list)
 {
-    my_project_list = std::move(list);
+    std::swap(my_project_list, list);
+    return list;
 }
 
 MainVKWindow* Application::client() const

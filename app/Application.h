@@ -75,7 +75,8 @@ public:
 
     /// The program-wide project list, or null before the first paint loads it.
     ProjectList* project_list() const { return my_project_list.get(); }
-    void set_project_list(std::unique_ptr<ProjectList> list);
+    /// Puts list in the program-wide place and hands back the list it replaces.
+    std::unique_ptr<ProjectList> set_project_list(std::unique_ptr<ProjectList> list);
     EnvList& env_list() const { return *my_env_list; }
 
     FrameWindow* frame() const { return my_frame.get(); }

@@ -185,25 +185,18 @@ ProjectList* MainVKWindow::program_wide_list()
     return my_app.project_list();
 }
 
-void MainVKWindow::set_list(std::unique_ptr<ProjectList> list)
+std::unique_ptr<ProjectList> MainVKWindow::set_list(std::unique_ptr<ProjectList> list)
 {
     ProjectList* raw = list.get();
     ++my_list_generation;
     my_engine->set_project_list(raw);
     my_dialogs->set_project_list(raw);
-    my_app.set_project_list(std::move(list));
+    return my_app.set_project_list(std::move(list));
 }
 
 std::unique_ptr<ProjectList> MainVKWindow::replace_program_wide_list(std::unique_ptr<ProjectList> list)
 {
-    std::unique_ptr<ProjectList> old;
-    if (ProjectList* current = my_app.project_list()) {
-        // The application hands out no ownership, so the caller gets an equal copy; the original
-        // must not write the remembered-memo file when it goes, the copy does that.
-        old = std::make_unique<ProjectList>(*current);
-        current->forget_memo_file();
-    }
-    set_list(std::move(list));
+    std::unique_ptr<ProjectList> old = set_list(std::move(list));
     set_measure_flag();
     return old;
 }

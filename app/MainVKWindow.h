@@ -166,7 +166,8 @@ protected:
 private:
     bool query_close_while_checked_in();
     void create_session_engine();
-    void set_list(std::unique_ptr<ProjectList> list);
+    /// Makes list the program-wide one and hands back the list it replaces.
+    std::unique_ptr<ProjectList> set_list(std::unique_ptr<ProjectList> list);
     bool shown_on_screen() const;
     void queue_load();
     void load_project_list();
