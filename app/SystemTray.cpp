@@ -24,7 +24,7 @@ std::function<bool()>& tray_available()
 
 std::string CutTip(std::string_view text)
 {
-    return CutToBytes(text, kTipMaxBytes);
+    return cut_utf8(text, kTipMaxBytes);
 }
 
 SystemTray::SystemTray(QObject* parent) : QObject(parent), my_id(++g_last_id)

@@ -24,7 +24,7 @@ std::string get(IniFile& ini, const SettingRef& key)
 std::string get(IniFile& ini, const SettingRef& key, const std::string& default_text)
 {
     std::string value = ini.get_text(key.section, key.name, default_text);
-    return key.max_length > 0 ? cut_text(value, static_cast<std::size_t>(key.max_length)) : value;
+    return key.max_length > 0 ? cut_utf8(value, static_cast<std::size_t>(key.max_length)) : value;
 }
 
 int get_int(IniFile& ini, const SettingRef& key)

@@ -47,7 +47,7 @@ void parse_font(std::string_view text, FontDescription& font)
     if (!scan.read_separator())
         return;
     scan.skip_blanks();
-    std::string face = cut_text(scan.rest(), kMaxFaceName);
+    std::string face = cut_utf8(scan.rest(), kMaxFaceName);
     if (!face.empty())
         font.face_name = face;
 }
@@ -108,17 +108,6 @@ PastTimeFlags read_past_time_flags(IniFile& ini)
     if (get_flag(ini, kWeeklyTime))
         flags = {true, false, true, true};
     return flags;
-}
-
-std::string cut_text(std::string_view text, std::size_t max_bytes)
-{
-    if (text.size() <= max_bytes)
-        return std::string(text);
-    std::size_t end = max_bytes;
-    // Step back over continuation bytes (10xxxxxx) so the cut falls before a whole character.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return std::string(text.substr(0, end));
 }
 
 } // namespace velkor

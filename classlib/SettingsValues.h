@@ -2,6 +2,7 @@
 // The value encodings shared by several settings: yes/no texts, the font, window size and
 // position, the background colour and the past-time scan switches.
 
+#include "classlib/Utf8Text.h"
 #include "classlib/Color.h"
 #include "classlib/IniFile.h"
 #include "core/Prompt.h"
@@ -86,7 +87,5 @@ struct PastTimeFlags
 /// them to on, off, on, on.
 PastTimeFlags read_past_time_flags(IniFile& ini);
 
-/// text cut to at most max_bytes bytes without splitting a UTF-8 character.
-std::string cut_text(std::string_view text, std::size_t max_bytes);
 
 } // namespace velkor

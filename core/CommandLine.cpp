@@ -27,17 +27,6 @@ std::size_t last_separator(const std::string& path)
 
 } // namespace
 
-std::string cut_utf8(std::string_view text, std::size_t max_bytes)
-{
-    if (text.size() <= max_bytes)
-        return std::string(text);
-    std::size_t end = max_bytes;
-    // Step back over continuation bytes so that the cut lands on the start of a character.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return std::string(text.substr(0, end));
-}
-
 std::string folder_of(const std::string& path)
 {
     std::size_t sep = last_separator(path);

@@ -2,6 +2,7 @@
 // The start-up values that come from the command line and the three VKR_ variables: program
 // folder, reporter path, file overrides and the window title, and the check of the arguments.
 
+#include "classlib/Utf8Text.h"
 #include "core/Prompt.h"
 #include "core/VariableLookup.h"
 
@@ -18,8 +19,6 @@ inline constexpr std::size_t kMaxPathBytes = 511;
 /// The reporter program, started from the program folder.
 inline constexpr const char* kReporterFileName = "vkrept";
 
-/// The first max_bytes bytes of text, shortened further so that no UTF-8 character is split.
-std::string cut_utf8(std::string_view text, std::size_t max_bytes);
 
 /// The folder part of a path up to and including its last "/" or "\\"; empty when there is none.
 std::string folder_of(const std::string& path);

@@ -125,7 +125,7 @@ std::string EncodeLckRecord(const DazezUrureData& data)
     put_string(out, data.category);
     put_string(out, data.project);
     // Never write a memo the reader would refuse as damaged.
-    put_string(out, CutToBytes(data.memo, kRecordMemoBytes - 1));
+    put_string(out, cut_utf8(data.memo, kRecordMemoBytes - 1));
     put_string(out, data.environment);
     return out;
 }

@@ -9,17 +9,6 @@
 
 namespace velkor {
 
-std::string CutToBytes(std::string_view text, std::size_t max_bytes)
-{
-    if (text.size() <= max_bytes)
-        return std::string(text);
-    std::size_t end = max_bytes;
-    // Step back over continuation bytes (10xxxxxx) so the cut falls before a character's lead byte.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return std::string(text.substr(0, end));
-}
-
 std::string TrimMemo(std::string_view text)
 {
     constexpr std::string_view blanks = " \t\r\n\v\f";
@@ -114,7 +103,7 @@ bool MemoRequest::AskForMemo(std::size_t c, std::size_t p, MemoPurpose purpose)
     put_flag(my_settings, kCloseAfterMemo, close_after);
 
     // Only white space counts as no memo, whatever the dialog reported.
-    std::string memo = result == MemoDialogResult::Ok ? TrimMemo(CutToBytes(text, kMemoMaxBytes)) : std::string();
+    std::string memo = result == MemoDialogResult::Ok ? TrimMemo(cut_utf8(text, kMemoMaxBytes)) : std::string();
     if (memo.empty()) {
         my_state.memo.clear();
         my_state.memo_declined = true;

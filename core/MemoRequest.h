@@ -1,6 +1,7 @@
 #pragma once
 // When the program asks for a memo, and running the memo dialog with the right initial text.
 
+#include "classlib/Utf8Text.h"
 #include "core/SessionState.h"
 #include "core/SessionUi.h"
 
@@ -16,8 +17,6 @@ class ProjectList;
 /// Longest memo in bytes (the 1010-byte buffer less its NUL).
 inline constexpr std::size_t kMemoMaxBytes = 1009;
 
-/// The text cut to at most max_bytes without splitting a UTF-8 character.
-std::string CutToBytes(std::string_view text, std::size_t max_bytes);
 /// The text without leading and trailing space, tab, CR, LF, vertical tab and form feed.
 std::string TrimMemo(std::string_view text);
 /// The ask-memo mode of an `AskMemo` value: i or y -> 1 (check-in), o -> 2 (check-out), else 0 (Shift only).

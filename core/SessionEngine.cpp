@@ -217,7 +217,7 @@ void SessionEngine::add_clock_markers()
     }
     if (!my_state.memo.empty())
         memo += "; " + my_state.memo;
-    my_state.memo = CutToBytes(memo, kMemoMaxBytes);
+    my_state.memo = cut_utf8(memo, kMemoMaxBytes);
     my_state.clock_changed_before_check_in = false;
     my_state.clock_changed_before_check_out = false;
     put_flag(my_services.settings, kTci, false);

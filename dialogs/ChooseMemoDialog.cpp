@@ -135,7 +135,7 @@ bool ChooseMemoDialog::run_editor(std::optional<std::size_t> position)
 {
     const bool adding = !position;
     const bool want_return = get_flag(my_settings, kMemoWantReturn);
-    std::string text = adding ? std::string() : CutToBytes(my_working.at(*position), kMemoMaxBytes);
+    std::string text = adding ? std::string() : cut_utf8(my_working.at(*position), kMemoMaxBytes);
     EditSavedMemoDlg editor(adding ? QStringLiteral("Add a Saved Memo") : QStringLiteral("Edit a Saved Memo"), text,
                             instruction_text(want_return), want_return, this);
     if (editor.exec() != QDialog::Accepted)
@@ -197,7 +197,7 @@ void ChooseMemoDialog::use(Result result)
             return;
         save_changes();
     }
-    my_memo = CutToBytes(my_list.remembered_memo(my_category, my_project, *position), kMemoMaxBytes);
+    my_memo = cut_utf8(my_list.remembered_memo(my_category, my_project, *position), kMemoMaxBytes);
     done(result);
 }
 
@@ -214,7 +214,7 @@ void ChooseMemoDialog::done(int result)
     if (result != kUseAsIs && result != kEditThenUse) {
         // Cancel, Escape or closing: unsaved changes are dropped, the selected text is handed back.
         if (const std::optional<std::size_t> position = selected_position())
-            my_memo = CutToBytes(my_working.at(*position), kMemoMaxBytes);
+            my_memo = cut_utf8(my_working.at(*position), kMemoMaxBytes);
         result = kCancel;
     }
     QDialog::done(result);

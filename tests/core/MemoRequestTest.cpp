@@ -15,8 +15,8 @@ TEST(MemoText, AskMemoModeTrimAndCut)
     EXPECT_EQ(TrimMemo(" \t\r\n\v\fa b\r\n \f"), "a b");
     // 1009 bytes fit; a cut never leaves half of a two-byte character behind.
     std::string x1008(kMemoMaxBytes - 1, 'x');
-    EXPECT_EQ(CutToBytes(x1008 + "y", kMemoMaxBytes), x1008 + "y");
-    EXPECT_EQ(CutToBytes(x1008 + "\xC3\xA9", kMemoMaxBytes), x1008);
+    EXPECT_EQ(cut_utf8(x1008 + "y", kMemoMaxBytes), x1008 + "y");
+    EXPECT_EQ(cut_utf8(x1008 + "\xC3\xA9", kMemoMaxBytes), x1008);
 }
 
 TEST_F(MemoRequestTest, WhenToAsk)
