@@ -33,31 +33,11 @@ int two_digits(const char* p)
     return (p[0] - '0') * 10 + (p[1] - '0');
 }
 
-/// Days since 1970-01-01 of a Gregorian date.
-std::int64_t days_from_civil(std::int64_t year, std::int64_t month, std::int64_t day)
-{
-    year -= month <= 2;
-    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const std::int64_t year_of_era = year - era * 400;
-    const std::int64_t day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    return era * 146097 + year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year - 719468;
-}
-
 /// The wall-clock reading in tm counted like a UTC moment.
 std::int64_t wall_seconds(const std::tm& tm)
 {
-    return days_from_civil(std::int64_t{tm.tm_year} + 1900, tm.tm_mon + 1, tm.tm_mday) * 86400 + tm.tm_hour * 3600 +
+    return DaysFromCivil(std::int64_t{tm.tm_year} + 1900, tm.tm_mon + 1, tm.tm_mday) * 86400 + tm.tm_hour * 3600 +
            tm.tm_min * 60 + tm.tm_sec;
-}
-
-/// Seconds the wall clock is ahead of UTC at t.
-bool utc_offset(std::time_t t, std::int64_t& offset)
-{
-    std::tm tm{};
-    if (!localtime_r(&t, &tm))
-        return false;
-    offset = wall_seconds(tm) - t;
-    return true;
 }
 
 // A cursor over one line with the reads a record needs.
@@ -238,8 +218,8 @@ const LogRecordParser::Day& LogRecordParser::day_entry(std::int32_t key, int yea
     const std::int64_t offset = wall_seconds(tm) - midnight;
     std::int64_t day_before = 0;
     std::int64_t last_second = 0;
-    entry.uniform = wall_seconds(tm) == std::int64_t{key} * 86400 && utc_offset(midnight - 86400, day_before) &&
-                    utc_offset(midnight + 86399, last_second) && day_before == offset && last_second == offset;
+    entry.uniform = wall_seconds(tm) == std::int64_t{key} * 86400 && UtcOffset(midnight - 86400, day_before) &&
+                    UtcOffset(midnight + 86399, last_second) && day_before == offset && last_second == offset;
     entry.midnight = midnight;
     return entry;
 }
@@ -271,7 +251,7 @@ TimeStamp LogRecordParser::to_moment(int year, int month, int day, int hour, int
                        day <= DaysInMonth(month, year) && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 &&
                        second >= 0 && second < 60;
     if (plain) {
-        const auto key = static_cast<std::int32_t>(days_from_civil(year, month, day));
+        const auto key = static_cast<std::int32_t>(DaysFromCivil(year, month, day));
         const Day& entry = day_entry(key, year, month, day);
         const int seconds = minute * 60 + second;
         if (entry.uniform)

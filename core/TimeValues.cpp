@@ -31,32 +31,11 @@ int current_daylight_state()
     return tm.tm_isdst > 0 ? 1 : 0;
 }
 
-/// Days since 1970-01-01 of a proleptic Gregorian date; plain arithmetic, safe for any input.
-std::int64_t days_from_civil(std::int64_t year, std::int64_t month, std::int64_t day)
-{
-    year -= month <= 2;
-    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const std::int64_t year_of_era = year - era * 400;
-    const std::int64_t day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const std::int64_t day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-    return era * 146097 + day_of_era - 719468;
-}
-
 /// Local wall-clock reading of a moment, counted like a UTC moment.
 std::int64_t wall_seconds(const std::tm& tm)
 {
-    return days_from_civil(std::int64_t{tm.tm_year} + 1900, tm.tm_mon + 1, tm.tm_mday) * 86400 + tm.tm_hour * 3600 +
+    return DaysFromCivil(std::int64_t{tm.tm_year} + 1900, tm.tm_mon + 1, tm.tm_mday) * 86400 + tm.tm_hour * 3600 +
            tm.tm_min * 60 + tm.tm_sec;
-}
-
-/// Seconds the wall clock is ahead of UTC at t; false when t has no local time.
-bool utc_offset(std::time_t t, std::int64_t& offset)
-{
-    std::tm tm{};
-    if (!localtime_r(&t, &tm))
-        return false;
-    offset = wall_seconds(tm) - t;
-    return true;
 }
 
 /// The wall-clock reading the fields ask for, with every field carried into range, counted like
@@ -66,7 +45,7 @@ std::int64_t asked_wall_seconds(const LocalTimeFields& f)
     const std::int64_t month = f.month;
     const std::int64_t year_carry = month >= 0 ? month / 12 : (month - 11) / 12;
     const std::int64_t days =
-        days_from_civil(std::int64_t{f.year} + 1900 + year_carry, month - year_carry * 12 + 1, 1) + f.day - 1;
+        DaysFromCivil(std::int64_t{f.year} + 1900 + year_carry, month - year_carry * 12 + 1, 1) + f.day - 1;
     return days * 86400 + std::int64_t{f.hour} * 3600 + std::int64_t{f.minute} * 60 + f.second;
 }
 
@@ -108,23 +87,23 @@ TimeStamp FromLocal(LocalTimeFields& fields)
     if (t == static_cast<std::time_t>(-1) && tm.tm_wday == -1)
         return -1;
 
-    // mktime alone resolves a wall-clock reading that occurs twice (clocks set back) after the
-    // conversion before it, so the result would depend on call order. Instead every UTC offset in
+    // mktime alone resolves a wall-clock reading shown twice (clocks set back) after the
+    // conversion before it, so the result would depend on call order. Instead each UTC offset in
     // force within a day of the moment is tried, and the earliest moment that shows the reading
-    // wins. A reading that never occurs (clocks set forward) takes the offset from before the
-    // change, so it lands as far after the change as it lay after the old time.
+    // wins. A reading never shown (clocks set forward) is read with the offset from before the
+    // change, as mktime does.
     const std::int64_t wall = asked_wall_seconds(fields);
     std::int64_t offsets[3];
     int n = 0;
     for (const std::time_t probe : {t - 86400, t, t + 86400})
-        if (utc_offset(probe, offsets[n]))
+        if (UtcOffset(probe, offsets[n]))
             ++n;
     std::time_t result = t;
     bool found = false;
     for (int i = 0; i < n; ++i) {
         const std::time_t candidate = static_cast<std::time_t>(wall - offsets[i]);
         std::int64_t offset = 0;
-        if (utc_offset(candidate, offset) && offset == offsets[i] && (!found || candidate < result)) {
+        if (UtcOffset(candidate, offset) && offset == offsets[i] && (!found || candidate < result)) {
             result = candidate;
             found = true;
         }
@@ -133,6 +112,16 @@ TimeStamp FromLocal(LocalTimeFields& fields)
         result = static_cast<std::time_t>(wall - offsets[0]);
     fields = ToLocal(result);
     return result;
+}
+
+bool UtcOffset(TimeStamp t, std::int64_t& offset)
+{
+    const std::time_t tt = static_cast<std::time_t>(t);
+    std::tm tm{};
+    if (!localtime_r(&tt, &tm))
+        return false;
+    offset = wall_seconds(tm) - t;
+    return true;
 }
 
 double Difference(TimeStamp a, TimeStamp b)
@@ -181,8 +170,8 @@ int DaysInMonth(int month, int year)
 long ElapsedSeconds(const DateRec& check_in_date, const TimeRec& check_in_time, TimeStamp now)
 {
     const LocalTimeFields today = ToLocal(now);
-    const std::int64_t days = days_from_civil(std::int64_t{today.year} + 1900, today.month + 1, today.day) -
-                              days_from_civil(check_in_date.year, check_in_date.month, check_in_date.day);
+    const std::int64_t days = DaysFromCivil(std::int64_t{today.year} + 1900, today.month + 1, today.day) -
+                              DaysFromCivil(check_in_date.year, check_in_date.month, check_in_date.day);
     const long now_seconds = today.hour * 3600L + today.minute * 60L + today.second;
     const long check_in_seconds = check_in_time.hour * 3600L + check_in_time.minute * 60L + check_in_time.second;
     long elapsed = static_cast<long>(days * 86400) + now_seconds - check_in_seconds;

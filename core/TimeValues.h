@@ -39,9 +39,24 @@ TimeStamp Now(const Clock& clock, TimeStamp* out = nullptr);
 LocalTimeFields ToLocal(TimeStamp t);
 
 /// The moment of a local wall-clock time. A day outside the month is carried into neighbouring
-/// months (day 0 = last day of the previous month); the fields are normalised in place.
+/// months (day 0 = last day of the previous month); the fields are normalised in place. A reading
+/// shown twice (clocks set back) gives the earlier moment, whatever was converted before; one
+/// never shown (clocks set forward) is read in the time before the change (02:30 becomes 03:30).
 /// Returns -1 (fields untouched) when the system cannot represent the time.
 TimeStamp FromLocal(LocalTimeFields& fields);
+
+/// Days since 1970-01-01 of a Gregorian date, month 1..12 (calendar arithmetic only).
+constexpr std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day)
+{
+    year -= month <= 2;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const std::int64_t year_of_era = year - era * 400;
+    const std::int64_t day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    return era * 146097 + year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year - 719468;
+}
+
+/// Seconds the local wall clock is ahead of UTC at t; false when t has no local time.
+bool UtcOffset(TimeStamp t, std::int64_t& offset);
 
 /// a minus b in seconds; callers truncate to whole seconds.
 double Difference(TimeStamp a, TimeStamp b);
