@@ -60,50 +60,32 @@ TEST(TimeValues, FromLocalGivesTheFirstOccurrenceOfADoubledHourWhateverCameBefor
     struct Change
     {
         const char* zone;
-        int month, day, hour;    // of the repeated hour in autumn (month 0..11)
-        TimeStamp doubled_first; // its :30, daylight time
-        int spring_day;          // in March, when 02:00..02:59 is skipped
-        TimeStamp gap;           // 02:30 that day, read as 03:30
+        LocalTimeFields doubled; // :30 of the hour repeated in autumn
+        TimeStamp first;         // its daylight-time occurrence
+        LocalTimeFields skipped; // 02:30 on the spring change day, read as 03:30
+        TimeStamp gap;
     };
     const Change changes[] = {
-        {"Europe/Berlin", 9, 27, 2, 1729989000, 31, 1711848600},
-        {"America/New_York", 10, 3, 1, 1730611800, 10, 1710055800},
+        {"Europe/Berlin", {0, 30, 2, 27, 9, 124}, 1729989000, {0, 30, 2, 31, 2, 124}, 1711848600},
+        {"America/New_York", {0, 30, 1, 3, 10, 124}, 1730611800, {0, 30, 2, 10, 2, 124}, 1710055800},
     };
     for (const Change& c : changes) {
         test::ScopedTimeZone zone(c.zone);
         // A conversion in summer, then one in winter, before each: the answer must not follow them.
         for (const int before_month : {6, 0, 6}) {
-            LocalTimeFields before;
-            before.year = 124;
-            before.month = before_month;
-            before.day = 15;
-            before.hour = 12;
+            LocalTimeFields before{0, 0, 12, 15, before_month, 124};
             FromLocal(before);
-
-            LocalTimeFields doubled;
-            doubled.year = 124;
-            doubled.month = c.month;
-            doubled.day = c.day;
-            doubled.hour = c.hour;
-            doubled.minute = 30;
-            EXPECT_EQ(FromLocal(doubled), c.doubled_first) << c.zone << " after month " << before_month;
-            EXPECT_EQ(doubled.hour, c.hour);
-
-            LocalTimeFields skipped = doubled;
-            skipped.month = 2;
-            skipped.day = c.spring_day;
-            skipped.hour = 2;
+            LocalTimeFields doubled = c.doubled;
+            EXPECT_EQ(FromLocal(doubled), c.first) << c.zone << " after month " << before_month;
+            EXPECT_EQ(doubled.hour, c.doubled.hour);
+            LocalTimeFields skipped = c.skipped;
             EXPECT_EQ(FromLocal(skipped), c.gap) << c.zone;
             EXPECT_EQ(skipped.hour, 3) << c.zone;
         }
-        // The hour after the repeated one exists once, in standard time.
-        LocalTimeFields after;
-        after.year = 124;
-        after.month = c.month;
-        after.day = c.day;
-        after.hour = c.hour + 1;
-        after.minute = 30;
-        EXPECT_EQ(FromLocal(after), c.doubled_first + 2 * 3600) << c.zone;
+        // The hour after the repeated one is shown once, in standard time.
+        LocalTimeFields after = c.doubled;
+        ++after.hour;
+        EXPECT_EQ(FromLocal(after), c.first + 2 * 3600) << c.zone;
     }
 }
 
