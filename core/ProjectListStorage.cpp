@@ -57,6 +57,16 @@ void ProjectList::save()
         my_host->prompt().message(with_reason("Cannot write to " + my_project_file, error), "Error", Buttons::Ok,
                                   Icon::Stop);
         my_host->request_reload();
+        return;
+    }
+    // A list that started without a project file has no remembered-memo file yet; once its
+    // project file exists, memos remembered from now on must be kept too. An existing memo file
+    // that this list never read is left alone.
+    if (my_memo_file.empty()) {
+        std::string memo_file = memo_file_name(my_project_file);
+        std::string ignored;
+        if (read_whole_file(memo_file, ignored) == ENOENT)
+            my_memo_file = memo_file;
     }
 }
 
