@@ -30,7 +30,6 @@ namespace {
 
 constexpr Color kBackground = make_rgb(255, 255, 255);
 constexpr Color kRed = make_rgb(200, 0, 0);
-constexpr Color kBlue = make_rgb(0, 0, 200);
 
 std::string project_file(int projects_in_beta)
 {
