@@ -2,9 +2,9 @@
 // The value encodings shared by several settings: yes/no texts, the font, window size and
 // position, the background colour and the past-time scan switches.
 
-#include "classlib/Utf8Text.h"
 #include "classlib/Color.h"
 #include "classlib/IniFile.h"
+#include "classlib/Utf8Text.h"
 #include "core/Prompt.h"
 
 #include <cstdint>
@@ -86,6 +86,5 @@ struct PastTimeFlags
 /// Reads ReadLogTime, ReadTodayTime, ReadWeeklyTime and ShowTotalAllTimes; WeeklyTime on forces
 /// them to on, off, on, on.
 PastTimeFlags read_past_time_flags(IniFile& ini);
-
 
 } // namespace velkor

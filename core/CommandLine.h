@@ -19,7 +19,6 @@ inline constexpr std::size_t kMaxPathBytes = 511;
 /// The reporter program, started from the program folder.
 inline constexpr const char* kReporterFileName = "vkrept";
 
-
 /// The folder part of a path up to and including its last "/" or "\\"; empty when there is none.
 std::string folder_of(const std::string& path);
 

@@ -6,13 +6,34 @@
 
 namespace velkor {
 
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class Buttons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    RetryCancel
+};
 
 // Exclamation is the same icon that some texts call "warning"; Stop is also called "error".
-enum class Icon { None, Information, Question, Exclamation, Stop };
+enum class Icon
+{
+    None,
+    Information,
+    Question,
+    Exclamation,
+    Stop
+};
 
 // Values match the classic dialog results, which some callers return as numbers (Retry 4, Cancel 2).
-enum class Answer { Ok = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
+enum class Answer
+{
+    Ok = 1,
+    Cancel = 2,
+    Retry = 4,
+    Yes = 6,
+    No = 7
+};
 
 struct Message
 {

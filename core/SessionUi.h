@@ -10,20 +10,47 @@
 namespace velkor {
 
 /// Why a memo is asked for; the numbers are the moment codes of the memo request.
-enum class MemoPurpose { CheckIn = 0, MemoNow = 1, CheckOut = 2 };
+enum class MemoPurpose
+{
+    CheckIn = 0,
+    MemoNow = 1,
+    CheckOut = 2
+};
 
-enum class MemoDialogResult { Ok, NoMemo, Cancel };
+enum class MemoDialogResult
+{
+    Ok,
+    NoMemo,
+    Cancel
+};
 
 /// Buttons of the check-out-before-check-in dialog; the numbers are its command ids.
-enum class CoBeforeCiChoice { Cancel = 2, FixTheTime = 108, Discard = 120, Save = 121 };
+enum class CoBeforeCiChoice
+{
+    Cancel = 2,
+    FixTheTime = 108,
+    Discard = 120,
+    Save = 121
+};
 
 /// Modes of the adjust dialog.
-enum class AdjustMode { IdleFirst = 0, IdleAfterCheckOut = 1, CheckOut = 2, CheckOutThenIn = 3 };
+enum class AdjustMode
+{
+    IdleFirst = 0,
+    IdleAfterCheckOut = 1,
+    CheckOut = 2,
+    CheckOutThenIn = 3
+};
 
 /// What the user chose in the crash-guard dialog.
 struct RecoveryChoice
 {
-    enum Kind { Continue, CheckOut, CheckOutWithMemo } kind = Continue;
+    enum Kind
+    {
+        Continue,
+        CheckOut,
+        CheckOutWithMemo
+    } kind = Continue;
     DateRec check_out_date{};
     TimeRec check_out_time{};
 };

@@ -52,7 +52,9 @@ int write_file_atomically(const std::string& path, std::string_view bytes)
     int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return write_in_place(path, bytes); // folder does not allow new files
-    struct stat old {};
+    struct stat old
+    {
+    };
     mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     ::fchmod(fd, mode);
     int err = write_all(fd, bytes);

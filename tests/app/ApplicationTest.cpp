@@ -4,8 +4,8 @@
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
-#include "core/SessionEngine.h"
 #include "core/SessionControl.h"
+#include "core/SessionEngine.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
