@@ -159,6 +159,8 @@ private:
     Project& project(std::size_t c, std::size_t p);
     const Project& project(std::size_t c, std::size_t p) const;
     void load(const std::string& path);
+    /// Writes the project file alone; a failure is reported, and asks for a reload when told to.
+    void write_project_file(bool reload_on_failure);
 
     std::vector<Category> my_categories;
     std::size_t my_current_category = NPOS;

@@ -33,8 +33,11 @@ void ProjectList::load(const std::string& path)
         return;
     }
     ProjectFileResult result = read_project_file(bytes, *this, prompt);
+    // While loading, this list is not yet the program-wide one (a reload still holds the old
+    // list), so these rewrites leave the hidden list alone. A failed rewrite asks for no reload:
+    // reloading would run this same load again, and again fail, without end.
     if (result.old_format)
-        save();
+        write_project_file(false);
 
     if (read_whole_file(kHiddenListFile, bytes) == 0)
         read_hidden_list(bytes, *this);
@@ -45,7 +48,7 @@ void ProjectList::load(const std::string& path)
     if (result.errors && prompt.message("There were errors found in your project list.\n"
                                         "Would you like these errors to be removed?",
                                         "Error", Buttons::YesNo, Icon::Question) == Answer::Yes)
-        save();
+        write_project_file(false);
 }
 
 void ProjectList::save()
@@ -53,10 +56,17 @@ void ProjectList::save()
     VELKOR_ASSERT(my_host != nullptr, "my_main_window != NULL");
     if (const ProjectList* program_wide = my_host->program_wide_list())
         program_wide->save_hidden_list();
+    write_project_file(true);
+}
+
+void ProjectList::write_project_file(bool reload_on_failure)
+{
+    VELKOR_ASSERT(my_host != nullptr, "my_main_window != NULL");
     if (int error = write_file_atomically(my_project_file, format_project_file(*this)); error != 0) {
         my_host->prompt().message(with_reason("Cannot write to " + my_project_file, error), "Error", Buttons::Ok,
                                   Icon::Stop);
-        my_host->request_reload();
+        if (reload_on_failure)
+            my_host->request_reload();
         return;
     }
     // A list that started without a project file has no remembered-memo file yet; once its

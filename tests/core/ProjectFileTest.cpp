@@ -237,6 +237,38 @@ TEST_F(ProjectFiles, OldFormatIsConvertedUnlessTheUserCancels)
     EXPECT_EQ(test::read_file("project.txt"), cancelled);
 }
 
+TEST_F(ProjectFiles, RewritesWhileLoadingLeaveTheHiddenListAloneAndAskForNoReload)
+{
+    // A reload: the old program-wide list still exists while the new one is read.
+    ProjectList old_list;
+    old_list.add_category("Gone", kBlack, false);
+    host.my_program_wide = &old_list;
+    const std::string hidden = "CWork\t1\r\n";
+    test::write_file("hidden.ini", hidden);
+
+    auto list = load("-Work\nReport-Work\n");
+    EXPECT_EQ(test::read_file("project.txt"), kProjectHeader + "cWork\tD0,0,0;-1\r\n\r\n[Work]\r\npReport\tD;-1\r\n");
+    host.my_prompt.answer(Answer::Ok);
+    host.my_prompt.answer(Answer::Yes);
+    list = load("[categories]\ncWork\nbad\n");
+    EXPECT_EQ(test::read_file("project.txt"), kProjectHeader + "cWork\tD0,0,0;-1\r\n\r\n[Work]\r\n");
+    EXPECT_EQ(test::read_file("hidden.ini"), hidden);
+    EXPECT_FALSE(list->is_category_shown(0));
+
+    // A file that cannot be rewritten is reported once; a reload would only fail again.
+    host.my_prompt.clear();
+    const std::string old_format = "-Home\n";
+    test::write_file("project.txt", old_format);
+    {
+        ScopedFileSizeLimit no_room(0);
+        list = std::make_unique<ProjectList>("project.txt", host);
+    }
+    expect_message(0, "Cannot write to project.txt\nFile too large", "Error", Buttons::Ok, Icon::Stop);
+    EXPECT_EQ(host.my_reloads, 0);
+    EXPECT_EQ(list->category_name(0), "Home");
+    EXPECT_EQ(test::read_file("project.txt"), old_format);
+}
+
 TEST_F(ProjectFiles, ReadFailuresAndEmptyFiles)
 {
     {
