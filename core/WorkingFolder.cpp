@@ -27,18 +27,20 @@ bool equal_ignoring_case(const std::string& a, const std::string& b)
            });
 }
 
-// The part of the folder after the installation marker, from the next separator on; none when
-// the folder is not an installation folder.
-std::optional<std::string> rest_after_marker(const std::string& folder)
+bool is_unix_installation_folder(const std::string& folder)
 {
-    std::size_t after = std::string::npos;
-    if (std::size_t at = folder.find("Program Files"); at != std::string::npos)
-        after = at + std::string("Program Files").size();
-    else if (folder.rfind("/usr/", 0) == 0 || folder.rfind("/opt/", 0) == 0 || folder == "/usr" || folder == "/opt")
-        after = 4;
-    if (after == std::string::npos)
+    return folder.rfind("/usr/", 0) == 0 || folder.rfind("/opt/", 0) == 0 || folder == "/usr" || folder == "/opt";
+}
+
+// The part of the folder after "Program Files", from the next separator on; none when the marker
+// is not there.
+std::optional<std::string> rest_after_program_files(const std::string& folder)
+{
+    const std::string marker = "Program Files";
+    std::size_t at = folder.find(marker);
+    if (at == std::string::npos)
         return std::nullopt;
-    std::size_t sep = after;
+    std::size_t sep = at + marker.size();
     while (sep < folder.size() && !is_separator(folder[sep]))
         ++sep;
     std::string rest = folder.substr(sep);
@@ -54,13 +56,17 @@ std::optional<std::string> working_folder_target(const std::string& cwd, const s
     std::string folder = without_trailing_separator(program_folder);
     if (folder.empty() || !equal_ignoring_case(without_trailing_separator(cwd), folder))
         return std::nullopt;
-    std::optional<std::string> rest = rest_after_marker(folder);
-    if (!rest || !documents || documents->empty())
+    if (!documents || documents->empty())
         return std::nullopt;
-    std::string target = without_trailing_separator(*documents) + "/Velkor";
-    if (rest->empty() || *rest == "/")
-        return target + "/Default";
-    return target + without_trailing_separator(*rest);
+    const std::string base = without_trailing_separator(*documents);
+    if (std::optional<std::string> rest = rest_after_program_files(folder)) {
+        if (rest->empty() || *rest == "/")
+            return base + "/Default";
+        return base + without_trailing_separator(*rest);
+    }
+    if (is_unix_installation_folder(folder))
+        return base + "/Velkor";
+    return std::nullopt;
 }
 
 bool switch_working_folder(const std::string& target)

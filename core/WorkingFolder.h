@@ -8,9 +8,9 @@
 namespace velkor {
 
 /// The folder to switch to, or none to stay. It acts only when cwd equals the program folder
-/// (ignoring case) and that folder is an installation folder: it contains "Program Files", or
-/// lies under /usr/ or /opt/. The rest of the folder after that marker (from the next separator
-/// on; "/Default" when nothing remains) is appended to documents + "/Velkor". No documents folder:
+/// (ignoring case) and that folder is an installation folder. Under "Program Files" the rest of
+/// the folder after it (from the next separator on; "/Default" when nothing remains) is appended
+/// to documents; under /usr/ or /opt/ the folder is documents + "/Velkor". No documents folder:
 /// none.
 std::optional<std::string> working_folder_target(const std::string& cwd, const std::string& program_folder,
                                                  const std::optional<std::string>& documents);

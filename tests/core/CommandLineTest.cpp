@@ -82,6 +82,12 @@ TEST(CommandLine, VariablesGiveOverridesThatOptionsBeat)
     CommandLine options = parsed({"-l", "opt.log", "VKR_TITLE=Arg", "-t", "Option"});
     EXPECT_EQ(options.log_file_path("velkors.log"), "opt.log");
     EXPECT_EQ(options.window_title(), "Option");
+
+    // An empty value leaves the choice to the setting, also over a variable.
+    CommandLine empty = parsed({"VKR_TITLE=", "-l", "", "-p", ""});
+    EXPECT_FALSE(empty.window_title());
+    EXPECT_EQ(empty.log_file_path("velkors.log"), "velkors.log");
+    EXPECT_EQ(empty.project_file_path("project.txt"), "project.txt");
     unsetenv("VKR_TITLE");
     unsetenv("VKR_LOG_FILE");
 }
@@ -112,14 +118,13 @@ TEST(CommandLine, LockAndMirrorNamesUseTheStemAfterTheLastSeparator)
 TEST(WorkingFolder, SwitchesOnlyOutOfAnInstallationFolderItWasStartedIn)
 {
     const std::optional<std::string> docs = "/home/u/Documents";
-    EXPECT_EQ(working_folder_target("/opt/velkor", "/opt/velkor/", docs), "/home/u/Documents/Velkor/velkor");
-    EXPECT_EQ(working_folder_target("/usr/bin", "/usr/bin/", docs), "/home/u/Documents/Velkor/bin");
-    EXPECT_EQ(working_folder_target("/usr", "/usr/", docs), "/home/u/Documents/Velkor/Default");
+    EXPECT_EQ(working_folder_target("/opt/velkor", "/opt/velkor/", docs), "/home/u/Documents/Velkor");
+    EXPECT_EQ(working_folder_target("/usr/bin", "/usr/bin/", docs), "/home/u/Documents/Velkor");
+    EXPECT_EQ(working_folder_target("/usr", "/usr/", docs), "/home/u/Documents/Velkor");
     EXPECT_EQ(
         working_folder_target("C:\\PROGRAM FILES (X86)\\Tools\\Clock", "C:\\Program Files (x86)\\Tools\\Clock\\", docs),
-        "/home/u/Documents/Velkor/Tools/Clock");
-    EXPECT_EQ(working_folder_target("C:\\Program Files", "C:\\Program Files\\", docs),
-              "/home/u/Documents/Velkor/Default");
+        "/home/u/Documents/Tools/Clock");
+    EXPECT_EQ(working_folder_target("C:\\Program Files", "C:\\Program Files\\", docs), "/home/u/Documents/Default");
 
     EXPECT_FALSE(working_folder_target("/home/u", "/opt/velkor/", docs));               // started elsewhere
     EXPECT_FALSE(working_folder_target("/usrlocal/x", "/usrlocal/x/", docs));           // not under /usr/
