@@ -25,6 +25,14 @@ std::size_t last_separator(const std::string& path)
     return path.find_last_of("/\\");
 }
 
+// An empty value sets nothing: an empty file name or title would only stand in for the setting.
+std::optional<std::string> override_value(const std::string& value, std::size_t max_bytes = std::string::npos)
+{
+    if (value.empty())
+        return std::nullopt;
+    return max_bytes == std::string::npos ? value : cut_utf8(value, max_bytes);
+}
+
 } // namespace
 
 std::string folder_of(const std::string& path)
@@ -57,11 +65,11 @@ CommandLine::CommandLine(const std::string& argument0, std::vector<std::string> 
 void CommandLine::apply_variables(const VariableLookup& lookup)
 {
     if (auto value = lookup.lookup("VKR_LOG_FILE"))
-        my_log_file_override = *value;
+        my_log_file_override = override_value(*value);
     if (auto value = lookup.lookup("VKR_PROJECT_FILE"))
-        my_project_file_override = *value;
+        my_project_file_override = override_value(*value);
     if (auto value = lookup.lookup("VKR_TITLE"))
-        my_window_title = cut_utf8(*value, kMaxTitleBytes);
+        my_window_title = override_value(*value, kMaxTitleBytes);
 }
 
 void CommandLine::apply_options()
@@ -76,13 +84,13 @@ void CommandLine::apply_options()
         const std::string& value = my_arguments[++i];
         switch (option_letter(arg)) {
         case 'l':
-            my_log_file_override = value;
+            my_log_file_override = override_value(value);
             break;
         case 'p':
-            my_project_file_override = value;
+            my_project_file_override = override_value(value);
             break;
         case 't':
-            my_window_title = cut_utf8(value, kMaxTitleBytes);
+            my_window_title = override_value(value, kMaxTitleBytes);
             break;
         default:
             break; // unknown options are reported by check_arguments
