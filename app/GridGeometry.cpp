@@ -35,8 +35,9 @@ void place_scroll_bar(GridCell& cell, const GridCategoryInput& in, const GridInp
     bar.range_min = 0;
     bar.range_max = in.visible_projects - 1;
     bar.page = std::max(0, cell.lines_fit);
-    // The bar itself keeps its position in range; a list that shrank may hand us an old one.
-    cell.skipped = std::clamp(in.scroll_position, 0, bar.range_max);
+    // The bar itself keeps its position in range; a list that shrank or a taller window may hand
+    // us an old one. A full page at the end is as far as it goes.
+    cell.skipped = std::clamp(in.scroll_position, 0, std::max(0, bar.range_max - std::max(bar.page - 1, 0)));
 }
 
 void place_project_lines(GridCell& cell, const GridCategoryInput& in, const GridLayout& layout)

@@ -1,5 +1,7 @@
 #include "app/MyScrollBar.h"
 
+#include <algorithm>
+
 namespace velkor {
 
 MyScrollBar::MyScrollBar(int id, QWidget* parent) : QScrollBar(Qt::Vertical, parent), my_id(id)
@@ -27,7 +29,7 @@ void MyScrollBar::set_range(int minimum, int maximum)
         return;
     my_minimum = minimum;
     my_maximum = maximum;
-    setRange(minimum, maximum);
+    apply_range();
     ++my_changes;
 }
 
@@ -37,7 +39,17 @@ void MyScrollBar::set_page(int page)
         return;
     my_page = page;
     setPageStep(page);
+    apply_range();
     ++my_changes;
+}
+
+// The range names the first and last item; a full page at the end leaves the last position at
+// maximum - page + 1, so that scrolling stops once the last item reaches the bottom.
+void MyScrollBar::apply_range()
+{
+    if (my_maximum < my_minimum)
+        return;
+    setRange(my_minimum, std::max(my_minimum, my_maximum - std::max(my_page - 1, 0)));
 }
 
 } // namespace velkor

@@ -17,6 +17,7 @@ public:
 
     /// Moves the bar to (left, top) with the given height, keeping its own width; shows it the first time.
     void place(int left, int top, int height);
+    /// The first and last item (the last position is maximum - page + 1 once the page is set).
     void set_range(int minimum, int maximum);
     void set_page(int page);
 
@@ -24,6 +25,8 @@ public:
     int changes() const { return my_changes; }
 
 private:
+    void apply_range();
+
     int my_id;
     int my_left = 0;
     int my_top = 0;

@@ -72,16 +72,16 @@ TEST(GridGeometry, ScrollBarAppearsWhenProjectsDoNotFit)
 
 TEST(GridGeometry, ScrollingSkipsProjectsAndMarksAHiddenCurrentProject)
 {
-    GridInput in = make_input(1, 1, 10, 200);
-    in.categories[0] = {10, 100, 3, 1};
+    GridInput in = make_input(1, 1, 10, 200); // 8 of 10 lines fit
+    in.categories[0] = {10, 100, 2, 1};
     GridCell cell = layout_grid(in).cells[0];
-    EXPECT_EQ(std::tie(cell.skipped, cell.lines[0].project, cell.lines[0].top), std::make_tuple(3, 3, 40));
+    EXPECT_EQ(std::tie(cell.skipped, cell.lines[0].project, cell.lines[0].top), std::make_tuple(2, 2, 40));
     EXPECT_TRUE(cell.hides_current);
 
     in.categories[0].current_project = 5;
     cell = layout_grid(in).cells[0];
     EXPECT_FALSE(cell.hides_current);
-    EXPECT_TRUE(cell.lines[2].is_current);
+    EXPECT_TRUE(cell.lines[3].is_current);
 
     in.categories[0] = {10, 100, 0, 9}; // unscrolled, project 9 stands below the text limit
     cell = layout_grid(in).cells[0];
@@ -89,8 +89,12 @@ TEST(GridGeometry, ScrollingSkipsProjectsAndMarksAHiddenCurrentProject)
     EXPECT_EQ(cell.lines[7].clip.bottom, 199);
     EXPECT_TRUE(cell.lines[8].clip.empty());
 
-    in.categories[0].scroll_position = 50; // stale position from a longer list
-    EXPECT_EQ(layout_grid(in).cells[0].skipped, 9);
+    // A stale position from a longer list, or one past the last full page: scrolling stops
+    // once the last project stands at the bottom.
+    for (int position : {50, 3}) {
+        in.categories[0].scroll_position = position;
+        EXPECT_EQ(layout_grid(in).cells[0].skipped, 2) << position;
+    }
 }
 
 TEST(GridGeometry, HitTest)

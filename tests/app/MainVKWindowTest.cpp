@@ -156,8 +156,13 @@ TEST_F(MainVKWindowTest, ScrollBarsFollowTheCategoriesThatNeedThemAndMoveOnlyOnC
     EXPECT_TRUE(bar->isVisible());
     const GridCell& beta = w.layout().cells[1];
     EXPECT_EQ(bar->geometry(), QRect(beta.bar.left, beta.bar.top, bar->width(), beta.bar.height));
-    EXPECT_EQ(bar->maximum(), 29);
+    // 30 projects, a page of what fits: the bar stops with the last project on the bottom line.
+    EXPECT_EQ(bar->maximum(), 30 - beta.lines_fit);
     EXPECT_EQ(bar->pageStep(), beta.lines_fit);
+    bar->setValue(29);
+    EXPECT_EQ(w.layout().cells[1].skipped, 30 - beta.lines_fit);
+    EXPECT_EQ(w.layout().cells[1].lines.back().project, 29);
+    bar->setValue(0);
 
     // Painting again with nothing changed leaves the bar alone.
     const int changes = bar->changes();
