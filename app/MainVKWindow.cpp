@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/QtSessionDialogs.h"
+#include "app/ReminderTimer.h"
 #include "app/ScrollBarManager.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
@@ -163,8 +164,11 @@ void MainVKWindow::read_display_settings()
     if (my_display.font != old_font)
         my_font_changed = true;
     my_engine->memo().read_settings();
+    // The reminder exists once the window is set up; it reads its intervals itself then.
+    if (my_reminder)
+        my_reminder->read_settings();
     set_full_redraw();
-    update_tray_icon();
+    update_icon();
     update();
 }
 

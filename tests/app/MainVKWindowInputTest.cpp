@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/MainMenu.h"
 #include "app/MainVKWindow.h"
+#include "app/ReminderTimer.h"
 #include "app/SystemTray.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
@@ -231,4 +232,21 @@ TEST_F(InputTest, MemoModeClearTotalsEditorGuardAndCloseOnSelect)
     EXPECT_EQ(current(), "Alpha/Write");
     EXPECT_TRUE(w.isMinimized());
     EXPECT_FALSE(w.refresh_timer_running());
+}
+
+TEST_F(InputTest, ReadingTheDisplaySettingsAgainTakesTheNewRemindersAndTrayChoice)
+{
+    SystemTray::set_tray_available([] { return true; });
+    MainVKWindow& w = start();
+    ASSERT_FALSE(w.system_tray()->is_shown());
+    put(app->settings(), kReminderDurationIdle, "7");
+    put_flag(app->settings(), kUseSystemTray, true);
+    w.read_display_settings();
+    EXPECT_EQ(w.reminder_timer().idle_interval(), 7);
+    EXPECT_TRUE(w.system_tray()->is_shown());
+
+    put_flag(app->settings(), kUseSystemTray, false);
+    w.read_display_settings();
+    EXPECT_FALSE(w.system_tray()->is_shown());
+    SystemTray::set_tray_available([] { return false; });
 }
