@@ -257,9 +257,10 @@ void MainVKWindow::load_project_list()
     if (my_scan_pending) {
         my_scan_pending = false;
         ScanPastTimes(false);
-        if (my_display.show_grand_total)
-            update_caption();
     }
+    // A reloaded list starts from zero, so the total in the caption changes too.
+    if (my_display.show_grand_total)
+        update_caption();
 }
 
 void MainVKWindow::read_list_from_file()

@@ -322,6 +322,10 @@ TEST_F(MainVKWindowTest, CaptionShowsTheGrandTotalTheProjectAndTheTitleWhileIdle
     EXPECT_EQ(w.windowTitle(), "1:02:03 - Read");
     ASSERT_TRUE(w.engine().CheckOut(false));
     EXPECT_EQ(w.windowTitle(), "1:02:03 - Velkor");
+    // A reloaded list starts from zero, and so does the total.
+    w.request_reload_list();
+    w.draw_grid_now();
+    EXPECT_EQ(w.windowTitle(), "0:00:00 - Velkor");
 }
 
 TEST_F(MainVKWindowTest, DisplaySettingsKeepRowsAndMarginUsableAndABadColourGivesBlack)
