@@ -8,6 +8,7 @@
 #include "core/ProjectList.h"
 #include "core/Prompt.h"
 #include "dialogs/ChangeMemoDialog.h"
+#include "dialogs/CustomColors.h"
 #include "dialogs/EditorText.h"
 #include "dialogs/ProjectEditorHost.h"
 
@@ -72,6 +73,7 @@ QString qstr(const std::string& text)
 
 std::optional<Color> choose_with_qt(Color current, const QString& title, QWidget* parent)
 {
+    prepare_custom_colors();
     const QColor chosen =
         QColorDialog::getColor(QColor(red_of(current), green_of(current), blue_of(current)), parent, title);
     if (!chosen.isValid())

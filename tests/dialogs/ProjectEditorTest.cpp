@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -375,6 +376,31 @@ TEST_F(ProjectEditor, RateTextsAreCheckedWhenTheEditLosesFocus)
     EXPECT_NE(read_file("velkors.ini").find("Rate=0"), std::string::npos);
     EXPECT_EQ(read_file("velkors.ini").find("Rate=750"), std::string::npos);
     EXPECT_EQ(host.measures + host.invalidates, 0) << "rates do not repaint";
+}
+
+TEST_F(ProjectEditor, TheColourChooserStartsWithBlackCustomColoursAndKeepsTheUsersOnes)
+{
+    load("cA\t0,0,0\r\n", "[A]\r\npx\r\n");
+    TProjectDialog dialog(host, settings, prompt); // the real chooser
+    const QColor red(200, 0, 0);
+    {
+        ModalScript script({[&](QDialog* chooser) {
+            EXPECT_EQ(chooser->windowTitle(), "Select color for category A");
+            for (int i = 0; i < QColorDialog::customCount(); ++i)
+                EXPECT_EQ(QColorDialog::customColor(i), QColor(Qt::black)) << i;
+            QColorDialog::setCustomColor(3, red); // the user stores one
+            chooser->reject();
+        }});
+        click(&dialog, 104);
+    }
+    {
+        ModalScript script({[&](QDialog* chooser) {
+            EXPECT_EQ(QColorDialog::customColor(3), red);
+            chooser->reject();
+        }});
+        click(&dialog, 104);
+    }
+    EXPECT_EQ(host.list->category_color(0), kBlack) << "cancelled";
 }
 
 TEST_F(ProjectEditor, CancelRestoresThePreviousListAndWritesNothing)
