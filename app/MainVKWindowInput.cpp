@@ -194,7 +194,8 @@ void MainVKWindow::input_command(int id)
         break;
     case kCmdEditProjects:
         // The accelerator stays bound while the menu item is greyed; it must not get round it.
-        if (can_change_projects())
+        // Nor may it replace the list that a scan, whose progress window lets F2 through, is adding to.
+        if (can_change_projects() && !my_busy)
             open_project_editor();
         break;
     case kCmdReloadProjects:

@@ -12,6 +12,7 @@
 #include "tests/support/TestClock.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -249,4 +250,31 @@ TEST_F(InputTest, ReadingTheDisplaySettingsAgainTakesTheNewRemindersAndTrayChoic
     w.read_display_settings();
     EXPECT_FALSE(w.system_tray()->is_shown());
     SystemTray::set_tray_available([] { return false; });
+}
+
+TEST_F(InputTest, TheProjectEditorWaitsForTheScanThatAddsToTheList)
+{
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nCloseOnSelect=n\r\nReadLogTime=1\r\n");
+    write_file(dir.file("velkors.log"), "not a record\r\n"); // any size shows the progress window
+    MainVKWindow& w = start();
+    int editors = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ++editors;
+            modal->reject();
+        }
+    });
+    closer.start(10);
+    int tried = 0;
+    QTimer::singleShot(0, &w, [&] {
+        ++tried; // F2 while the progress window handles events
+        w.input_command(kCmdEditProjects);
+    });
+    w.ScanPastTimes(false);
+    EXPECT_EQ(tried, 1);
+    EXPECT_EQ(editors, 0);
+
+    w.input_command(kCmdEditProjects);
+    EXPECT_EQ(editors, 1);
 }
