@@ -115,7 +115,7 @@ void VKGDialog::check_out(bool with_memo)
     }
     const Date check_in(my_check_in_date);
     if (date < check_in || (date == check_in && CompareTimeOfDay(time, my_check_in_time))) {
-        refuse(my_time, "Checkout time must not be before the checkin time.");
+        refuse(date < check_in ? my_date : my_time, "Checkout time must not be before the checkin time.");
         return;
     }
     my_choice.kind = with_memo ? RecoveryChoice::CheckOutWithMemo : RecoveryChoice::CheckOut;

@@ -89,9 +89,11 @@ TEST_F(CrashGuard, CheckOutBeforeTheCheckInIsRefusedAndAnEqualMomentAccepted)
     EXPECT_EQ(prompt.last(),
               (Message{"Checkout time must not be before the checkin time.", "Error", Buttons::Ok, Icon::Exclamation}));
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.focusWidget(), control(&dialog, 106)) << "the time is what is wrong";
     enter(dialog, "3/6/2024", "11pm");
     control<QPushButton>(&dialog, 201)->click();
     EXPECT_EQ(prompt.count(), 2u) << "an earlier day is refused whatever the time";
+    EXPECT_EQ(dialog.focusWidget(), control(&dialog, 105)) << "the date is what is wrong";
 
     enter(dialog, "3/7/2024", "9:05");
     control<QPushButton>(&dialog, 107)->click();
