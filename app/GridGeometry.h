@@ -4,6 +4,7 @@
 // texts the window shows. The paint code only draws what these functions computed.
 
 #include "classlib/Color.h"
+#include "core/Rect.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,19 +13,7 @@
 
 namespace velkor {
 
-/// A rectangle with exclusive right and bottom edges.
-struct GridRect
-{
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool empty() const { return right <= left || bottom <= top; }
-    bool operator==(const GridRect&) const = default;
-};
+using GridRect = Rect;
 
 /// A straight separator line from (x1, y1) to (x2, y2) drawn with the given pen width.
 struct GridLine

@@ -2,23 +2,12 @@
 // Where the main window first appears: the stored size and position with their fall-backs,
 // fitted to the monitors, and the first show state.
 
+#include "core/Rect.h"
+
 #include <string>
 #include <vector>
 
 namespace velkor {
-
-/// A rectangle with exclusive right and bottom edges, as monitors and windows are described.
-struct Rect
-{
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool operator==(const Rect&) const = default;
-};
 
 /// The position a minimized window reports; never stored as a real position.
 inline constexpr int kMinimizedPosition = -32000;

@@ -2,6 +2,7 @@
 // without bound; a record that reads back must encode to bytes that read back the same.
 
 #include "core/DazezUrureRecord.h"
+#include "tests/support/MemoryRecordStore.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -13,21 +14,7 @@ namespace {
 
 using namespace velkor;
 
-struct BytesStore : RecordStore
-{
-    explicit BytesStore(std::string b) : bytes(std::move(b)) {}
-    bool write_at_start(std::string_view b) override
-    {
-        bytes.resize(std::max(bytes.size(), b.size()));
-        bytes.replace(0, b.size(), b);
-        return true;
-    }
-    long read_at(std::uint64_t offset, char* buffer, std::size_t n) override
-    {
-        return offset >= bytes.size() ? 0 : static_cast<long>(bytes.copy(buffer, n, offset));
-    }
-    std::string bytes;
-};
+using BytesStore = velkor::test::MemoryRecordStore;
 
 } // namespace
 

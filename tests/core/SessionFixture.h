@@ -7,6 +7,7 @@
 #include "core/LogWriter.h"
 #include "core/ProjectList.h"
 #include "core/SessionEngine.h"
+#include "tests/support/MemoryRecordStore.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestClock.h"
@@ -20,21 +21,7 @@
 
 namespace velkor::test {
 
-/// Like the lock file, never truncated.
-struct MemoryStore : RecordStore
-{
-    bool write_at_start(std::string_view b) override
-    {
-        bytes.resize(std::max(bytes.size(), b.size()));
-        bytes.replace(0, b.size(), b);
-        return true;
-    }
-    long read_at(std::uint64_t offset, char* buffer, std::size_t n) override
-    {
-        return offset >= bytes.size() ? 0 : static_cast<long>(bytes.copy(buffer, n, offset));
-    }
-    std::string bytes;
-};
+using MemoryStore = MemoryRecordStore;
 
 /// Runs a step (say, repairing the log's folder) whenever a message appears.
 struct HookedPrompt : ScriptedPrompt

@@ -7,6 +7,7 @@
 #include "dialogs/EditSavedMemoDlg.h"
 #include "dialogs/MemoEdit.h"
 #include "dialogs/MemoInputDialog.h"
+#include "tests/support/DialogControls.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
@@ -27,27 +28,10 @@
 using namespace velkor;
 using velkor::test::ScriptedPrompt;
 
+using velkor::test::control;
+using velkor::test::when_modal;
+
 namespace {
-
-template <typename T = QWidget> T* control(const QWidget* dialog, int id)
-{
-    T* widget = dialog->findChild<T*>(QStringLiteral("id%1").arg(id));
-    EXPECT_NE(widget, nullptr) << "id" << id;
-    return widget;
-}
-
-// Runs action on the modal dialog of type T as soon as it is the active modal widget.
-template <typename T> void when_modal(std::function<void(T*)> action, int tries = 50)
-{
-    QTimer::singleShot(0, [action, tries] {
-        if (auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget()))
-            action(dialog);
-        else if (tries > 0)
-            when_modal<T>(action, tries - 1);
-        else
-            ADD_FAILURE() << "no modal dialog of the expected type came up";
-    });
-}
 
 // Fills the saved-memo editor with text and presses OK (or Cancel); notes its title.
 void answer_editor(const QString& text, bool ok = true, QString* title = nullptr)

@@ -6,6 +6,7 @@
 #include "dialogs/AddCatProjDialog.h"
 #include "dialogs/ProjectEditorHost.h"
 #include "dialogs/TProjectDialog.h"
+#include "tests/support/DialogControls.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
@@ -35,6 +36,8 @@ using velkor::test::read_file;
 using velkor::test::ScriptedPrompt;
 using velkor::test::write_file;
 
+using velkor::test::control;
+
 namespace {
 
 class FakeHost : public ProjectEditorHost, public ProjectListHost
@@ -58,13 +61,6 @@ public:
     int measures = 0;
     int invalidates = 0;
 };
-
-template <typename T = QWidget> T* control(const QWidget* dialog, int id)
-{
-    T* widget = dialog->findChild<T*>(QStringLiteral("id%1").arg(id));
-    EXPECT_NE(widget, nullptr) << "id" << id;
-    return widget;
-}
 
 // Handles the modal dialogs that come up, one step each, in order; a dialog nobody expected is
 // cancelled so that a faulty test fails instead of hanging.

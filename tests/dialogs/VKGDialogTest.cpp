@@ -4,6 +4,7 @@
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "dialogs/CoBeforeCiDialog.h"
+#include "tests/support/DialogControls.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestClock.h"
@@ -22,14 +23,9 @@
 using namespace velkor;
 using velkor::test::ScriptedPrompt;
 
-namespace {
+using velkor::test::control;
 
-template <typename T = QWidget> T* control(const QWidget* dialog, int id)
-{
-    T* widget = dialog->findChild<T*>(QStringLiteral("id%1").arg(id));
-    EXPECT_NE(widget, nullptr) << "id" << id;
-    return widget;
-}
+namespace {
 
 const char* const kInvalidMessage = "Invalid date or time, please re-enter.\nThe date must be in %1 format;\n"
                                     "the time may be in am/pm or military\nformat, with or without seconds.";
