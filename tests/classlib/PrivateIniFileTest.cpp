@@ -1,12 +1,11 @@
 #include "classlib/IniFile.h"
 #include "classlib/ProfileFile.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 using namespace velkor;
 using velkor::test::read_file;
@@ -15,26 +14,21 @@ using velkor::test::write_file;
 
 namespace {
 
-const std::string kOriginal = "; Velkor settings\r\n"
-                              "\r\n"
-                              "[Other]\n"
-                              "Thing = 1\n"
-                              "# a hash comment\r\n"
-                              "[velkors]\r\n"
-                              "LogFile = old.log\r\n"
-                              "Unknown=keep me\n"
-                              "no equals sign here\r\n"
-                              "; comment after the last key\r\n"
-                              "\r\n"
-                              "[Reporter]\n"
-                              "DateFormat=1";
+const std::string kOriginal = "; Velkor settings\r\n\r\n[Other]\nThing = 1\n# a hash comment\r\n"
+                              "[velkors]\r\nLogFile = old.log\r\nUnknown=keep me\nno equals sign here\r\n"
+                              "; comment after the last key\r\n\r\n[Reporter]\nDateFormat=1";
+
+class PrivateIniFileTest : public ::testing::Test
+{
+protected:
+    TempDir dir;
+    std::string path = dir.file("velkors.ini");
+};
 
 } // namespace
 
-TEST(PrivateIniFile, ChangingAndAddingKeysKeepsEveryOtherByte)
+TEST_F(PrivateIniFileTest, ChangingAndAddingKeysKeepsEveryOtherByte)
 {
-    TempDir dir;
-    std::string path = dir.file("velkors.ini");
     write_file(path, kOriginal);
     {
         PrivateIniFile ini(path);
@@ -47,20 +41,9 @@ TEST(PrivateIniFile, ChangingAndAddingKeysKeepsEveryOtherByte)
         ini.flush();
         EXPECT_EQ(ini.last_flush_error(), 0);
     }
-    EXPECT_EQ(read_file(path), "; Velkor settings\r\n"
-                               "\r\n"
-                               "[Other]\n"
-                               "Thing = 1\n"
-                               "# a hash comment\r\n"
-                               "[velkors]\r\n"
-                               "LogFile = new.log\r\n"
-                               "Unknown=keep me\n"
-                               "Margin=7\r\n"
-                               "no equals sign here\r\n"
-                               "; comment after the last key\r\n"
-                               "\r\n"
-                               "[Reporter]\n"
-                               "DateFormat=1");
+    EXPECT_EQ(read_file(path), "; Velkor settings\r\n\r\n[Other]\nThing = 1\n# a hash comment\r\n"
+                               "[velkors]\r\nLogFile = new.log\r\nUnknown=keep me\nMargin=7\r\nno equals sign here\r\n"
+                               "; comment after the last key\r\n\r\n[Reporter]\nDateFormat=1");
 
     // The store's destructor flushes what is left.
     {
@@ -69,19 +52,10 @@ TEST(PrivateIniFile, ChangingAndAddingKeysKeepsEveryOtherByte)
         ini.put_text("New", "Key", "v");
     }
     std::string after = read_file(path);
-    EXPECT_EQ(after.substr(after.find("[Reporter]")), "[Reporter]\n"
-                                                      "DateFormat=1\r\n"
-                                                      "ProgressScanningMinSize=5\r\n"
-                                                      "\r\n"
-                                                      "[New]\r\n"
-                                                      "Key=v\r\n");
-}
+    EXPECT_EQ(after.substr(after.find("[Reporter]")),
+              "[Reporter]\nDateFormat=1\r\nProgressScanningMinSize=5\r\n\r\n[New]\r\nKey=v\r\n");
 
-TEST(PrivateIniFile, FlushWithNothingDirtyDoesNotTouchTheFile)
-{
-    TempDir dir;
-    std::string path = dir.file("velkors.ini");
-    write_file(path, kOriginal);
+    // Nothing dirty: the file is not touched, not even re-created.
     PrivateIniFile ini(path);
     ini.put_text("velkors", "LogFile", ini.get_text("velkors", "LogFile", ""));
     std::filesystem::remove(path);
@@ -89,10 +63,8 @@ TEST(PrivateIniFile, FlushWithNothingDirtyDoesNotTouchTheFile)
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST(PrivateIniFile, MissingFileReadsAsEmptyAndTwoStoresMergeKeyByKey)
+TEST_F(PrivateIniFileTest, MissingFileReadsAsEmptyAndTwoStoresMergeKeyByKey)
 {
-    TempDir dir;
-    std::string path = dir.file("velkors.ini");
     PrivateIniFile first(path);
     PrivateIniFile second(path);
     EXPECT_EQ(first.get_text("velkors", "LogFile", "velkors.log"), "velkors.log");
@@ -103,10 +75,8 @@ TEST(PrivateIniFile, MissingFileReadsAsEmptyAndTwoStoresMergeKeyByKey)
     EXPECT_EQ(read_file(path), "[velkors]\r\nA=1\r\nB=2\r\n");
 }
 
-TEST(PrivateIniFile, LineBreaksInValuesCannotInjectLines)
+TEST_F(PrivateIniFileTest, LineBreaksInValuesCannotInjectLines)
 {
-    TempDir dir;
-    std::string path = dir.file("velkors.ini");
     {
         PrivateIniFile ini(path);
         ini.put_text("velkors", "WindowTitle", "a\r\n[Reporter]\nDateFormat=2");
@@ -116,31 +86,19 @@ TEST(PrivateIniFile, LineBreaksInValuesCannotInjectLines)
     EXPECT_EQ(ini.get_int("Reporter", "DateFormat", -1), -1);
 }
 
-TEST(PrivateIniFile, FailedWriteKeepsTheOldFileAndTheValuesDirty)
+TEST_F(PrivateIniFileTest, FailedWriteKeepsTheOldFileAndTheValuesDirty)
 {
-    TempDir dir;
-    std::string path = dir.file("velkors.ini");
     std::string big = kOriginal + "\r\n[Filler]\r\nData=" + std::string(4000, 'x') + "\r\n";
     write_file(path, big);
 
-    // A file-size limit makes every write of the new file fail, even for root.
-    struct rlimit old_limit
-    {
-    };
-    getrlimit(RLIMIT_FSIZE, &old_limit);
-    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old_limit;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
-
+    int error = 0;
     PrivateIniFile ini(path);
-    ini.put_text("velkors", "LogFile", "new.log");
-    ini.flush();
-    int error = ini.last_flush_error();
-
-    setrlimit(RLIMIT_FSIZE, &old_limit);
-    std::signal(SIGXFSZ, old_handler);
-
+    {
+        velkor::test::ScopedFileSizeLimit small(100);
+        ini.put_text("velkors", "LogFile", "new.log");
+        ini.flush();
+        error = ini.last_flush_error();
+    }
     EXPECT_NE(error, 0);
     EXPECT_EQ(read_file(path), big);
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
