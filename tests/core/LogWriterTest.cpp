@@ -204,11 +204,6 @@ TEST_F(LogWriterTest, LockdownSwitchesAndScrambledRecords)
     const auto scrambled = LockdownSwitches().with(LockdownFeature::ScrambledRecords, 1);
     EXPECT_FALSE(scrambled.is_on(LockdownFeature::ScrambledRecords)); // the master switch is off
     EXPECT_TRUE(scrambled.with_master(true).is_on(LockdownFeature::ScrambledRecords));
-    EXPECT_EQ(LockdownSwitches()
-                  .with_master(true)
-                  .with(LockdownFeature::CtrlClickAdjustment, 2)
-                  .value(LockdownFeature::CtrlClickAdjustment),
-              2);
 
     // Second 9: key = (9 + 65) | 0x80 = 0xCA; r runs 0xCA, 0xC1, 0xD8, 0xCF (step 202 % 30 + 1 = 23, & 0xDF).
     auto writer = make_writer(scrambled.with_master(true));
