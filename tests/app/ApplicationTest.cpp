@@ -60,11 +60,6 @@ protected:
     bool started = false;
 };
 
-Message box(std::string text, std::string caption, Buttons buttons, Icon icon)
-{
-    return {std::move(text), std::move(caption), buttons, icon};
-}
-
 } // namespace
 
 TEST_F(ApplicationTest, FrameTakesTitleAndFittedGeometryFromTheSettings)
@@ -108,9 +103,10 @@ TEST_F(ApplicationTest, BadArgumentsAndAHeldLockEndTheStartWithTheirMessages)
     EXPECT_FALSE(started);
     ASSERT_EQ(prompt.count(), 2u);
     EXPECT_EQ(prompt.messages()[0].caption, "Lock file error");
-    EXPECT_EQ(prompt.messages()[1], box("Cannot start Velkor: the log file\n\"shared.log\"\nis currently in use by "
-                                        "another Velkor.",
-                                        "Error", Buttons::Ok, Icon::Stop));
+    EXPECT_EQ(prompt.messages()[1],
+              (Message{"Cannot start Velkor: the log file\n\"shared.log\"\nis currently in use by "
+                       "another Velkor.",
+                       "Error", Buttons::Ok, Icon::Stop}));
     EXPECT_TRUE(first->log_lock().is_held());
 }
 
@@ -124,7 +120,7 @@ TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
     put(app->settings(), kConfirmExit, "1");
     prompt.answer(Answer::No);
     EXPECT_FALSE(client->QueryClose());
-    EXPECT_EQ(prompt.last(), box("Do you really want to exit?", "Velkor", Buttons::YesNo, Icon::Question));
+    EXPECT_EQ(prompt.last(), (Message{"Do you really want to exit?", "Velkor", Buttons::YesNo, Icon::Question}));
     EXPECT_NE(ini().find("ConfirmExit=1"), std::string::npos); // the query flushes first
     prompt.answer(Answer::Yes);
     EXPECT_TRUE(client->QueryClose());
@@ -147,8 +143,8 @@ TEST_F(ApplicationTest, QueryCloseWhileCheckedInFollowsExitWhileCheckedIn)
     FakeSession session;
     app->set_session_control(&session);
     MainVKWindow* client = app->client();
-    const Message must_check_out = box("You must check out of the current project\nbefore Velkor can exit.",
-                                       "You are still checked in!", Buttons::Ok, Icon::Exclamation);
+    const Message must_check_out{"You must check out of the current project\nbefore Velkor can exit.",
+                                 "You are still checked in!", Buttons::Ok, Icon::Exclamation};
 
     // Missing from the settings: refused with the message.
     EXPECT_FALSE(client->QueryClose());
@@ -174,8 +170,8 @@ TEST_F(ApplicationTest, QueryCloseWhileCheckedInFollowsExitWhileCheckedIn)
     put(app->settings(), kExitWhileCheckedIn, "2");
     prompt.answer(Answer::Cancel);
     EXPECT_FALSE(client->QueryClose());
-    EXPECT_EQ(prompt.last(), box("Velkor is about to exit.\nDo you want to check out of your current project?",
-                                 "You are still checked in!", Buttons::YesNoCancel, Icon::Question));
+    EXPECT_EQ(prompt.last(), (Message{"Velkor is about to exit.\nDo you want to check out of your current project?",
+                                      "You are still checked in!", Buttons::YesNoCancel, Icon::Question}));
     prompt.answer(Answer::No);
     EXPECT_TRUE(client->QueryClose());
     EXPECT_EQ(session.check_outs, 2);
@@ -200,7 +196,7 @@ TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFla
     ASSERT_NE(exit_without, nullptr);
     prompt.answer(Answer::No);
     exit_without->trigger();
-    EXPECT_EQ(prompt.last(), box("Are you sure?", "Exit without checking out", Buttons::YesNo, Icon::Question));
+    EXPECT_EQ(prompt.last(), (Message{"Are you sure?", "Exit without checking out", Buttons::YesNo, Icon::Question}));
     EXPECT_FALSE(app->quit_requested());
     prompt.answer(Answer::Yes);
     exit_without->trigger();
