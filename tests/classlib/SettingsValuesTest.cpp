@@ -25,12 +25,6 @@ TEST(ColorSpec, ReadsThreeComponentsWithAnySeparatorAndRejectsTheRest)
     std::string padded = "1,2,3" + std::string(24, ' ') + "x";
     EXPECT_EQ(read_color_spec(padded, kSettingsColorChars), make_rgb(1, 2, 3));
     EXPECT_EQ(read_color_spec(padded, kProjectFileColorChars), std::nullopt);
-
-    ScriptedPrompt prompt;
-    EXPECT_EQ(parse_color_spec("0,128,255,7", "the line", prompt, 30), kBlack);
-    ASSERT_EQ(prompt.count(), 1u);
-    EXPECT_EQ(prompt.last(),
-              (Message{"the line", "Invalid color specification, using black", Buttons::Ok, Icon::Information}));
 }
 
 TEST(ColorSpec, BackgroundComesFromTheSettingOrFromTheButtonFace)

@@ -321,7 +321,6 @@ TEST_F(ProjectFiles, RememberedMemoFileNameAndGroups)
 {
     EXPECT_EQ(memo_file_name("project.txt"), "project.mmo");
     EXPECT_EQ(memo_file_name("/home/u/work.list.txt"), "work.list.mmo");
-    EXPECT_EQ(memo_file_name("plan"), "plan.mmo");
     EXPECT_EQ(memo_file_name("C:\\v1.2\\plan"), "plan.mmo");
 
     std::string long_memo = "x";

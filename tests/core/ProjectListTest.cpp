@@ -67,8 +67,6 @@ TEST(ProjectList, DeleteAndSwapMoveTheCheckedInIndices)
 {
     ProjectList list = list_of({"A", "B", "C", "D"}, 5);
     list.set_current(2, 4);
-    list.delete_category(3);
-    EXPECT_EQ(list.current_category(), 2u);
     list.delete_category(0);
     EXPECT_EQ(list.current_category(), 1u);
     EXPECT_EQ(list.current_category_name(), "C");
@@ -120,15 +118,9 @@ TEST(ProjectList, RememberedMemosMoveToTheFrontWithoutDuplicates)
     EXPECT_EQ(copy.remembered_memo(0, 0, 4), "late");
 }
 
-TEST(ProjectList, RatesFlagsWidthsAndSeconds)
+TEST(ProjectList, DisplayedCountsAndNameWidths)
 {
     ProjectList list = list_of({"Zero", "None"}, 2);
-    list.set_category_rate(0, 0);
-    list.set_project_rate(1, 1, 4500);
-    EXPECT_EQ(list.effective_rate(0, 0, 1234), 0); // zero is a rate of its own
-    EXPECT_EQ(list.effective_rate(1, 0, 1234), 1234);
-    EXPECT_EQ(list.effective_rate(1, 1, 1234), 4500);
-
     list.set_project_shown(0, 1, false);
     EXPECT_EQ(list.n_displayed_projects(0), 1u);
     list.set_project_temporarily_shown(0, 1, true);
@@ -147,18 +139,6 @@ TEST(ProjectList, RatesFlagsWidthsAndSeconds)
     EXPECT_EQ(list.category_name_width(0), 14);
     EXPECT_EQ(list.category_name_width(1), 18 * 7);
     EXPECT_EQ(list.category_name_width(2), 0);
-
-    list.set_current(1, 1);
-    list.add_seconds(1, 1, 30);
-    list.add_seconds_to_current(12);
-    EXPECT_EQ(list.current_project_seconds(), 42u);
-    list.clear_all_seconds();
-    EXPECT_EQ(list.project_seconds(1, 1), 0u);
-
-    EXPECT_EQ(list.add_temporary_category("Temp", kBlack), 3u);
-    EXPECT_TRUE(list.is_category_temporary(3));
-    EXPECT_EQ(list.add_temporary_project(3, "t"), 0u);
-    EXPECT_TRUE(list.is_project_temporary(3, 0));
 }
 
 TEST(ProjectListDeathTest, BadIndicesStopWithTheBrokenCondition)
