@@ -117,7 +117,7 @@ protected:
 
 } // namespace
 
-TEST_F(InputTest, ClicksSwitchProjectsWithOneRecordAndTheTrayFollows)
+TEST_F(InputTest, ClicksSwitchProjectsWithOneRecordAndTheTrayFollowsClicksAndSettings)
 {
     SystemTray::set_tray_available([] { return true; });
     write_file(dir.file("velkors.ini"), "[velkors]\r\nCloseOnSelect=n\r\nUseSystemTray=1\r\n");
@@ -143,6 +143,16 @@ TEST_F(InputTest, ClicksSwitchProjectsWithOneRecordAndTheTrayFollows)
     click(0, 0, Qt::RightButton);
     EXPECT_EQ(records(), 2);
     EXPECT_EQ(prompt.count(), 0u);
+
+    // Reading the display settings again takes the new reminders and tray choice.
+    put(app->settings(), kReminderDurationIdle, "7");
+    put_flag(app->settings(), kUseSystemTray, false);
+    w.read_display_settings();
+    EXPECT_EQ(w.reminder_timer().idle_interval(), 7);
+    EXPECT_FALSE(w.system_tray()->is_shown());
+    put_flag(app->settings(), kUseSystemTray, true);
+    w.read_display_settings();
+    EXPECT_TRUE(w.system_tray()->is_shown());
     SystemTray::set_tray_available([] { return false; });
 }
 
@@ -233,23 +243,6 @@ TEST_F(InputTest, MemoModeClearTotalsEditorGuardAndCloseOnSelect)
     EXPECT_EQ(current(), "Alpha/Write");
     EXPECT_TRUE(w.isMinimized());
     EXPECT_FALSE(w.refresh_timer_running());
-}
-
-TEST_F(InputTest, ReadingTheDisplaySettingsAgainTakesTheNewRemindersAndTrayChoice)
-{
-    SystemTray::set_tray_available([] { return true; });
-    MainVKWindow& w = start();
-    ASSERT_FALSE(w.system_tray()->is_shown());
-    put(app->settings(), kReminderDurationIdle, "7");
-    put_flag(app->settings(), kUseSystemTray, true);
-    w.read_display_settings();
-    EXPECT_EQ(w.reminder_timer().idle_interval(), 7);
-    EXPECT_TRUE(w.system_tray()->is_shown());
-
-    put_flag(app->settings(), kUseSystemTray, false);
-    w.read_display_settings();
-    EXPECT_FALSE(w.system_tray()->is_shown());
-    SystemTray::set_tray_available([] { return false; });
 }
 
 TEST_F(InputTest, TheProjectEditorWaitsForTheScanThatAddsToTheList)

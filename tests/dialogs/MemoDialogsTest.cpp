@@ -23,7 +23,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <tuple>
 
 using namespace velkor;
 using velkor::test::ScriptedPrompt;
@@ -33,15 +33,16 @@ using velkor::test::when_modal;
 
 namespace {
 
-// Fills the saved-memo editor with text and presses OK (or Cancel); notes its title.
-void answer_editor(const QString& text, bool ok = true, QString* title = nullptr)
+// Presses a chooser button whose saved-memo editor then gets text and OK; notes the editor's title.
+void through_editor(QWidget* chooser, int button, const QString& text, QString* title = nullptr)
 {
     when_modal<EditSavedMemoDlg>([=](EditSavedMemoDlg* editor) {
         if (title)
             *title = editor->windowTitle();
         control<MemoEdit>(editor, 101)->setPlainText(text);
-        control<QPushButton>(editor, ok ? 1 : 2)->click();
+        control<QPushButton>(editor, 1)->click();
     });
+    control<QPushButton>(chooser, button)->click();
 }
 
 QStringList list_texts(const QWidget* chooser)
@@ -81,21 +82,15 @@ protected:
 
 TEST_F(MemoDialogs, CaptionsAndEnabledControlsFollowThePurpose)
 {
-    struct Case
-    {
-        MemoPurpose purpose;
-        const char* group;
-        const char* cancel;
-        bool minimize_enabled;
-    };
-    for (const Case& c : {Case{MemoPurpose::CheckIn, "New Project", "Cancel Checkin", false},
-                          Case{MemoPurpose::CheckOut, "Old Project", "Cancel Checkout", false},
-                          Case{MemoPurpose::MemoNow, "Project", "Cancel", true}}) {
-        MemoInputDialog dialog(list, 0, 0, memo, remember, c.purpose, close_after, ini, prompt);
+    for (auto [purpose, group, cancel, minimize] :
+         {std::tuple{MemoPurpose::CheckIn, "New Project", "Cancel Checkin", false},
+          std::tuple{MemoPurpose::CheckOut, "Old Project", "Cancel Checkout", false},
+          std::tuple{MemoPurpose::MemoNow, "Project", "Cancel", true}}) {
+        MemoInputDialog dialog(list, 0, 0, memo, remember, purpose, close_after, ini, prompt);
         EXPECT_EQ(dialog.windowTitle(), "Enter Memo");
-        EXPECT_EQ(control<QGroupBox>(&dialog, 106)->title(), c.group);
-        EXPECT_EQ(control<QPushButton>(&dialog, 2)->text(), c.cancel);
-        EXPECT_EQ(control<QCheckBox>(&dialog, 102)->isEnabled(), c.minimize_enabled);
+        EXPECT_EQ(control<QGroupBox>(&dialog, 106)->title(), group);
+        EXPECT_EQ(control<QPushButton>(&dialog, 2)->text(), cancel);
+        EXPECT_EQ(control<QCheckBox>(&dialog, 102)->isEnabled(), minimize);
         EXPECT_FALSE(control(&dialog, 108)->isEnabled()) << "no saved memos to choose from";
     }
     list.remember_memo(0, 0, "drafting");
@@ -199,13 +194,10 @@ TEST_F(MemoDialogs, ChooserSortsAndAsksToSaveBeforeUse)
     ChooseMemoDialog chooser(list, 0, 0, memo, ini, prompt);
     chooser.show();
     QString title;
-    answer_editor("b", true, &title);
-    control<QPushButton>(&chooser, 102)->click();
+    through_editor(&chooser, 102, "b", &title);
     EXPECT_EQ(title, "Add a Saved Memo");
-    answer_editor("  a\n");
-    control<QPushButton>(&chooser, 102)->click();
-    answer_editor("C");
-    control<QPushButton>(&chooser, 102)->click();
+    through_editor(&chooser, 102, "  a\n");
+    through_editor(&chooser, 102, "C");
 
     EXPECT_EQ(list_texts(&chooser), (QStringList{"a", "b", "C"})) << "sorted ignoring case";
     EXPECT_EQ(chooser.working_chain().at(0), "C") << "each Add puts its memo first";
@@ -239,23 +231,19 @@ TEST_F(MemoDialogs, ChooserEditRefusesUnchangedAndEmptyTexts)
     chooser.show();
     select_text(&chooser, "review");
     QString title;
-    answer_editor("review", true, &title);
-    control<QPushButton>(&chooser, 103)->click(); // Edit, then use
+    through_editor(&chooser, 103, "review", &title); // Edit, then use
     EXPECT_EQ(title, "Edit a Saved Memo");
     EXPECT_EQ(prompt.last(), (Message{"That memo already exists.", "Error", Buttons::Ok, Icon::None}));
     EXPECT_TRUE(chooser.isVisible());
 
-    answer_editor(" \n ");
-    control<QPushButton>(&chooser, 101)->click();
+    through_editor(&chooser, 101, " \n ");
     EXPECT_EQ(prompt.last().text, "Please use the Delete button to delete a memo.");
-    answer_editor("   ");
-    control<QPushButton>(&chooser, 102)->click();
+    through_editor(&chooser, 102, "   ");
     EXPECT_EQ(prompt.last().text, "Memos may not be empty.");
     EXPECT_EQ(prompt.count(), 3u);
     EXPECT_FALSE(chooser.modified());
 
-    answer_editor("review notes");
-    control<QPushButton>(&chooser, 103)->click();
+    through_editor(&chooser, 103, "review notes");
     EXPECT_EQ(chooser.result(), ChooseMemoDialog::kEditThenUse);
     EXPECT_EQ(memo, "review notes");
     EXPECT_EQ(list.remembered_memo(0, 0, 1), "review notes") << "edited in place, saved at once";
@@ -275,8 +263,7 @@ TEST_F(MemoDialogs, DeletingTheLastMemoDisablesTheSelectionButtonsAndCancelRetur
     control<QPushButton>(&chooser, 106)->click();
     EXPECT_EQ(list.n_remembered_memos(0, 0), 0u);
 
-    answer_editor("new one");
-    control<QPushButton>(&chooser, 102)->click();
+    through_editor(&chooser, 102, "new one");
     memo.clear();
     control<QPushButton>(&chooser, 2)->click();
     EXPECT_EQ(chooser.result(), ChooseMemoDialog::kCancel);
