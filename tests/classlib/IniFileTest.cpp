@@ -63,7 +63,6 @@ TEST(IniFile, AbsentAndEmptyValuesAreDistinctAndEachKeyIsReadOnce)
     EXPECT_EQ(ini.get_text("velkors", "Missing", "d"), "d");
     EXPECT_EQ(ini.read_sizes.size(), 3u);
 
-    // clear() forgets everything, so the next get reads again.
     ini.clear();
     EXPECT_EQ(ini.get_text("velkors", "Title", ""), "Changed");
 }

@@ -50,6 +50,15 @@ private:
     LogAppend my_file;
 };
 
+class NoMemoryWriter : public LogWriter
+{
+public:
+    using LogWriter::LogWriter;
+
+protected:
+    std::unique_ptr<char[]> allocate(std::size_t) override { throw std::bad_alloc(); }
+};
+
 constexpr char kLine[] = "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t0.00\r\n";
 
 class LogWriterTest : public ::testing::Test
@@ -62,10 +71,11 @@ protected:
         set_log_file_name(log);
     }
 
-    std::unique_ptr<LogWriter> make_writer(LockdownSwitches switches = kLockdownSwitches,
-                                           std::unique_ptr<LogSink> sink = nullptr)
+    template <class Writer = LogWriter>
+    std::unique_ptr<Writer> make_writer(LockdownSwitches switches = kLockdownSwitches,
+                                        std::unique_ptr<LogSink> sink = nullptr)
     {
-        return std::make_unique<LogWriter>(
+        return std::make_unique<Writer>(
             prompt, settings, [this]() -> const ProjectList& { return list; }, [this] { return environment; },
             [this] { ++quit_requests; }, switches, std::move(sink));
     }
@@ -176,22 +186,10 @@ TEST_F(LogWriterTest, FailedAppendLeavesTheLogAsItWasAndRetryWritesOnce)
     EXPECT_TRUE(std::filesystem::is_directory(log));
 }
 
-class NoMemoryWriter : public LogWriter
-{
-public:
-    using LogWriter::LogWriter;
-
-protected:
-    std::unique_ptr<char[]> allocate(std::size_t) override { throw std::bad_alloc(); }
-};
-
 TEST_F(LogWriterTest, AllocationFailureWarnsAndAsksToQuit)
 {
     write_file(log, "old\r\n");
-    NoMemoryWriter writer(
-        prompt, settings, [this]() -> const ProjectList& { return list; }, [] { return std::string(); },
-        [this] { ++quit_requests; });
-    EXPECT_NE(append(writer), 1);
+    EXPECT_NE(append(*make_writer<NoMemoryWriter>()), 1);
     EXPECT_EQ(prompt.last(), (Message{"Impossible memory allocation failure!", "Error", Buttons::Ok, Icon::None}));
     EXPECT_EQ(quit_requests, 1);
     EXPECT_EQ(read_file(log), "old\r\n");
