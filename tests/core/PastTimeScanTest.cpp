@@ -76,7 +76,7 @@ protected:
 
 } // namespace
 
-TEST_F(PastTimeScanTest, WeeklyCountsFromThisWeeksSundayAndBeatsToday)
+TEST_F(PastTimeScanTest, WeeklyCountsFromThisWeeksSundayTodayFromItsCheckInDay)
 {
     const std::string log = session("2024/03/02", "10:01:40") + session("2024/03/03", "10:03:20") + // Sat, Sun
                             session("2024/03/06", "10:06:40") + session("2024/03/20", "10:13:20");  // Wed, future
@@ -98,16 +98,15 @@ TEST_F(PastTimeScanTest, WeeklyCountsFromThisWeeksSundayAndBeatsToday)
     set_today(2024, 5, 1);
     EXPECT_EQ(scan_reference_date(clock, true), "2024/04/28");
     EXPECT_EQ(scan(session("2024/04/27", "11:00:00") + session("2024/04/28", "10:00:09")), 9u);
-}
 
-TEST_F(PastTimeScanTest, SessionOverMidnightCountsOnItsCheckInDay)
-{
-    const std::string log = "2024/03/07\t23:00:00\t2024/03/08\t01:00:00\tWork\tReport\t0.00\r\n";
+    // A session over midnight counts on its check-in day.
+    const std::string late = "2024/03/07\t23:00:00\t2024/03/08\t01:00:00\tWork\tReport\t0.00\r\n";
+    settings.flags.read_weekly_time = false;
     settings.flags.read_today_time = true;
     set_today(2024, 3, 7);
-    EXPECT_EQ(scan(log), 7200u);
+    EXPECT_EQ(scan(late), 7200u);
     set_today(2024, 3, 8);
-    EXPECT_EQ(scan(log), 0u);
+    EXPECT_EQ(scan(late), 0u);
 }
 
 TEST_F(PastTimeScanTest, SkipsUnknownNamesAndBadLinesAndCountsTheRest)

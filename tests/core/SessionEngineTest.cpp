@@ -30,16 +30,6 @@ TEST_F(SessionEngineTest, ClickingAnotherProjectRecordsTheOldSessionUnlessTheWri
     EXPECT_EQ(open.project + " " + std::to_string(open.check_in_time.minute), "Garden 15");
 }
 
-TEST(CoBeforeCiPromptTest, TellsTheLargestWholeUnit)
-{
-    EXPECT_EQ(CoBeforeCiPrompt(150), "You are trying to check out 2 minutes before you checked in!\n"
-                                     "How would you like to handle the current session?");
-    std::string units;
-    for (long s : {1L, 59L, 60L, 3600L, 7199L})
-        units += CoBeforeCiPrompt(s).substr(28, CoBeforeCiPrompt(s).find(" before") - 28) + ",";
-    EXPECT_EQ(units, "1 second,59 seconds,1 minute,1 hour,1 hour,");
-}
-
 TEST_F(SessionEngineTest, CheckOutBeforeCheckInChoices)
 {
     SessionEngine& e = start();
@@ -77,6 +67,14 @@ TEST_F(SessionEngineTest, CheckOutBeforeCheckInChoices)
     dialogs.adjusts = {60};
     ASSERT_TRUE(e.CheckOut(false));
     EXPECT_EQ(list.project_seconds(0, 1), 240u);
+
+    // The dialog's question names the largest whole unit.
+    EXPECT_EQ(CoBeforeCiPrompt(150), "You are trying to check out 2 minutes before you checked in!\n"
+                                     "How would you like to handle the current session?");
+    std::string units;
+    for (long s : {1L, 59L, 60L, 3600L, 7199L})
+        units += CoBeforeCiPrompt(s).substr(28, CoBeforeCiPrompt(s).find(" before") - 28) + ",";
+    EXPECT_EQ(units, "1 second,59 seconds,1 minute,1 hour,1 hour,");
 }
 
 TEST_F(SessionEngineTest, MemoAskedAgainBeforeARetriedWrite)
