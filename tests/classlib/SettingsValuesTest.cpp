@@ -102,11 +102,9 @@ TEST(SettingsKeys, TypedAccessorsUseTheTableDefaultsAndLimits)
     PrivateIniFile ini(path);
     EXPECT_FALSE(get_yes_no(ini, kWindowMaximized)); // compared without lower-casing
     EXPECT_TRUE(get_yes_no(ini, kCloseOnSelect));
-    EXPECT_FALSE(get_yes_no(ini, kShowElapsedTime));
     EXPECT_EQ(get(ini, kWindowTitle).size(), 99u);
     EXPECT_EQ(get_int(ini, kDateFormat), 0);
     EXPECT_EQ(get(ini, indexed(kEnvVar, 2)), "HOME");
-    EXPECT_EQ(get(ini, indexed(kEnvVar, 3)), "unknown");
     EXPECT_EQ(indexed(kEnvVarRequired, 12).name, "EnvVar12Required");
     EXPECT_EQ(get(ini, kLogFile, "tutorial.log"), "tutorial.log");
 
