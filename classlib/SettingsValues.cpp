@@ -1,6 +1,6 @@
 #include "classlib/SettingsValues.h"
 
-#include "classlib/ColorSpec.h"
+#include "classlib/ColorText.h"
 #include "classlib/SettingsKeys.h"
 #include "classlib/ValueScanner.h"
 
@@ -95,7 +95,7 @@ Color read_bk_color(IniFile& ini, Color button_face, Prompt& prompt)
 {
     std::string stored = get(ini, kBkColor);
     std::string text = stored.empty() ? format_color(default_background_color(button_face)) : stored;
-    return parse_color_spec(text, "BkColor = " + stored, prompt, kSettingsColorChars);
+    return parse_color_text(text, "BkColor = " + stored, prompt, kSettingsColorChars);
 }
 
 PastTimeFlags read_past_time_flags(IniFile& ini)

@@ -1,6 +1,6 @@
 #include "core/ProjectFile.h"
 
-#include "classlib/ColorSpec.h"
+#include "classlib/ColorText.h"
 #include "core/LineReader.h"
 #include "core/ProjectList.h"
 
@@ -149,7 +149,7 @@ void Reader::read_category_line(const std::string& line)
         }
         std::size_t semicolon = rest.find(';', pos);
         std::size_t spec_end = semicolon == std::string::npos ? rest.size() : semicolon;
-        color = parse_color_spec(rest.substr(pos, spec_end - pos), line, my_prompt, kProjectFileColorChars);
+        color = parse_color_text(rest.substr(pos, spec_end - pos), line, my_prompt, kProjectFileColorChars);
         std::size_t first_semicolon = rest.find(';');
         if (first_semicolon != std::string::npos)
             rate = parse_rate(std::string_view(rest).substr(first_semicolon + 1));
@@ -245,7 +245,7 @@ bool Reader::read_old_format(std::string line)
             Color color = kBlack;
             std::size_t colon = name.find(':');
             if (colon != std::string::npos) {
-                color = parse_color_spec(name.substr(colon + 1), line, my_prompt, kProjectFileColorChars);
+                color = parse_color_text(name.substr(colon + 1), line, my_prompt, kProjectFileColorChars);
                 name.erase(colon);
             }
             if (find_category(name) != NPOS)

@@ -148,55 +148,67 @@ void TProjectDialog::build()
     connect_controls();
 }
 
-QWidget* TProjectDialog::build_category_box()
+QGroupBox* TProjectDialog::build_item_box(const QString& title, int list_id, const ItemBoxIds& ids,
+                                          std::initializer_list<std::pair<const char*, int>> buttons, ItemControls& out)
 {
-    auto* box = new QGroupBox(QStringLiteral("Categories"), this);
+    auto* box = new QGroupBox(title, this);
     auto* grid = new QGridLayout(box);
-    my_categories = with_id(new QComboBox(box), 131);
-    grid->addWidget(my_categories, 0, 0, 1, 4);
-    const std::pair<const char*, int> buttons[] = {
-        {"New", 102}, {"Rename", 113}, {"Delete", 103},         {"Color", 104},
-        {"Up", 109},  {"Down", 110},   {"Sort Categories", 115}};
+    out.list = with_id(new QComboBox(box), list_id);
+    grid->addWidget(out.list, 0, 0, 1, 4);
     int i = 0;
     for (auto [text, id] : buttons) {
         grid->addWidget(button(text, id, box), 1 + i / 4, i % 4);
         ++i;
     }
-    my_category_hidden = with_id(new QCheckBox(QStringLiteral("Hidden"), box), 124);
-    grid->addWidget(my_category_hidden, 2, 3);
+    out.hidden = with_id(new QCheckBox(QStringLiteral("Hidden"), box), ids.hidden);
+    grid->addWidget(out.hidden, 2, 3);
     grid->addWidget(new QLabel(QStringLiteral("Hourly rate:"), box), 3, 0);
-    my_category_rate = with_id(new QLineEdit(box), 126);
-    grid->addWidget(my_category_rate, 3, 1);
-    my_category_memo = with_id(new QLabel(box), 123);
-    grid->addWidget(my_category_memo, 4, 0, 1, 3);
-    grid->addWidget(button("Change", 120, box), 4, 3);
+    out.rate = with_id(new QLineEdit(box), ids.rate);
+    grid->addWidget(out.rate, 3, 1);
+    out.memo = with_id(new QLabel(box), ids.memo);
+    grid->addWidget(out.memo, 4, 0, 1, 3);
+    grid->addWidget(button("Change", ids.change, box), 4, 3);
+    return box;
+}
+
+QWidget* TProjectDialog::build_category_box()
+{
+    ItemControls c;
+    QGroupBox* box = build_item_box(QStringLiteral("Categories"), 131, {124, 126, 123, 120},
+                                    {{"New", 102},
+                                     {"Rename", 113},
+                                     {"Delete", 103},
+                                     {"Color", 104},
+                                     {"Up", 109},
+                                     {"Down", 110},
+                                     {"Sort Categories", 115}},
+                                    c);
+    my_categories = c.list;
+    my_category_hidden = c.hidden;
+    my_category_rate = c.rate;
+    my_category_memo = c.memo;
     return box;
 }
 
 QWidget* TProjectDialog::build_project_box()
 {
-    my_project_group = with_id(new QGroupBox(QStringLiteral("Projects"), this), 122);
-    auto* grid = new QGridLayout(my_project_group);
-    my_projects = with_id(new QComboBox(my_project_group), 105);
-    grid->addWidget(my_projects, 0, 0, 1, 4);
-    const std::pair<const char*, int> buttons[] = {{"New", 106},          {"Rename", 114}, {"Delete", 107},
-                                                   {"Copy Cat", 101},     {"Up", 116},     {"Down", 117},
-                                                   {"Sort Projects", 119}};
-    int i = 0;
-    for (auto [text, id] : buttons) {
-        grid->addWidget(button(text, id, my_project_group), 1 + i / 4, i % 4);
-        ++i;
-    }
+    ItemControls c;
+    my_project_group = with_id(build_item_box(QStringLiteral("Projects"), 105, {125, 128, 112, 118},
+                                              {{"New", 106},
+                                               {"Rename", 114},
+                                               {"Delete", 107},
+                                               {"Copy Cat", 101},
+                                               {"Up", 116},
+                                               {"Down", 117},
+                                               {"Sort Projects", 119}},
+                                              c),
+                               122);
+    my_projects = c.list;
+    my_project_hidden = c.hidden;
+    my_project_rate = c.rate;
+    my_project_memo = c.memo;
     my_new_project = my_project_group->findChild<QPushButton*>(QStringLiteral("id106"));
     my_copy_cat = my_project_group->findChild<QPushButton*>(QStringLiteral("id101"));
-    my_project_hidden = with_id(new QCheckBox(QStringLiteral("Hidden"), my_project_group), 125);
-    grid->addWidget(my_project_hidden, 2, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Hourly rate:"), my_project_group), 3, 0);
-    my_project_rate = with_id(new QLineEdit(my_project_group), 128);
-    grid->addWidget(my_project_rate, 3, 1);
-    my_project_memo = with_id(new QLabel(my_project_group), 112);
-    grid->addWidget(my_project_memo, 4, 0, 1, 3);
-    grid->addWidget(button("Change", 118, my_project_group), 4, 3);
     return my_project_group;
 }
 

@@ -11,9 +11,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -63,6 +65,20 @@ private:
     };
 
     void build();
+    struct ItemBoxIds
+    {
+        int hidden, rate, memo, change;
+    };
+    struct ItemControls
+    {
+        QComboBox* list = nullptr;
+        QCheckBox* hidden = nullptr;
+        QLineEdit* rate = nullptr;
+        QLabel* memo = nullptr;
+    };
+    /// The category and project boxes share one shape: list, buttons, Hidden, rate, memo, Change.
+    QGroupBox* build_item_box(const QString& title, int list_id, const ItemBoxIds& ids,
+                              std::initializer_list<std::pair<const char*, int>> buttons, ItemControls& out);
     QWidget* build_category_box();
     QWidget* build_project_box();
     void connect_controls();

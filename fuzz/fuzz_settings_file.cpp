@@ -1,6 +1,6 @@
 // Arbitrary bytes as a settings file: parse, look keys up through the cache, decode the values,
 // put a value, serialise and read the result back.
-#include "classlib/ColorSpec.h"
+#include "classlib/ColorText.h"
 #include "classlib/IniFile.h"
 #include "classlib/ProfileFile.h"
 #include "classlib/SettingsKeys.h"

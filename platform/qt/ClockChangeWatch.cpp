@@ -41,9 +41,9 @@ bool ClockChangeWatch::arm()
 {
     timespec now = {};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    itimerspec spec = {};
-    spec.it_value.tv_sec = now.tv_sec + kFarFuture;
-    return ::timerfd_settime(my_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec expiry = {};
+    expiry.it_value.tv_sec = now.tv_sec + kFarFuture;
+    return ::timerfd_settime(my_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &expiry, nullptr) == 0;
 }
 
 void ClockChangeWatch::on_readable()

@@ -1,5 +1,5 @@
 #include "classlib/SettingsValues.h"
-#include "classlib/ColorSpec.h"
+#include "classlib/ColorText.h"
 #include "classlib/SettingsKeys.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
@@ -14,20 +14,20 @@ using velkor::test::ScriptedPrompt;
 using velkor::test::TempDir;
 using velkor::test::write_file;
 
-TEST(ColorSpec, ReadsThreeComponentsWithAnySeparatorAndRejectsTheRest)
+TEST(ColorText, ReadsThreeComponentsWithAnySeparatorAndRejectsTheRest)
 {
-    EXPECT_EQ(read_color_spec("0;128;255", 29), make_rgb(0, 128, 255));
-    EXPECT_EQ(read_color_spec("  0 , 128 /255  ", 29), make_rgb(0, 128, 255));
+    EXPECT_EQ(read_color_text("0;128;255", 29), make_rgb(0, 128, 255));
+    EXPECT_EQ(read_color_text("  0 , 128 /255  ", 29), make_rgb(0, 128, 255));
     for (const char* bad : {"0,128,256", "0,128,255,7", "0,128", "-1,0,0", "a,b,c", "", "99999999999,0,0", "0,,1,2"})
-        EXPECT_EQ(read_color_spec(bad, 29), std::nullopt) << bad;
+        EXPECT_EQ(read_color_text(bad, 29), std::nullopt) << bad;
 
     // Only the first max_chars characters count: the x is the 30th character.
     std::string padded = "1,2,3" + std::string(24, ' ') + "x";
-    EXPECT_EQ(read_color_spec(padded, kSettingsColorChars), make_rgb(1, 2, 3));
-    EXPECT_EQ(read_color_spec(padded, kProjectFileColorChars), std::nullopt);
+    EXPECT_EQ(read_color_text(padded, kSettingsColorChars), make_rgb(1, 2, 3));
+    EXPECT_EQ(read_color_text(padded, kProjectFileColorChars), std::nullopt);
 }
 
-TEST(ColorSpec, BackgroundComesFromTheSettingOrFromTheButtonFace)
+TEST(ColorText, BackgroundComesFromTheSettingOrFromTheButtonFace)
 {
     EXPECT_EQ(default_background_color(make_rgb(240, 127, 128)), make_rgb(235, 132, 123));
     EXPECT_EQ(format_color(make_rgb(0, 128, 255)), "0,128,255");

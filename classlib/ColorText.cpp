@@ -1,4 +1,4 @@
-#include "classlib/ColorSpec.h"
+#include "classlib/ColorText.h"
 
 #include "classlib/ValueScanner.h"
 
@@ -17,11 +17,11 @@ int toward_middle(int component)
 
 } // namespace
 
-std::optional<Color> read_color_spec(std::string_view spec, int max_chars)
+std::optional<Color> read_color_text(std::string_view text, int max_chars)
 {
-    if (max_chars >= 0 && spec.size() > static_cast<std::size_t>(max_chars))
-        spec = spec.substr(0, static_cast<std::size_t>(max_chars));
-    ValueScanner scan(spec);
+    if (max_chars >= 0 && text.size() > static_cast<std::size_t>(max_chars))
+        text = text.substr(0, static_cast<std::size_t>(max_chars));
+    ValueScanner scan(text);
     int red = 0, green = 0, blue = 0;
     bool read = scan.read_int(red) && scan.read_separator() && scan.read_int(green) && scan.read_separator() &&
                 scan.read_int(blue) && scan.only_blanks_left();
@@ -30,9 +30,9 @@ std::optional<Color> read_color_spec(std::string_view spec, int max_chars)
     return make_rgb(red, green, blue);
 }
 
-Color parse_color_spec(std::string_view spec, const std::string& message_text, Prompt& prompt, int max_chars)
+Color parse_color_text(std::string_view text, const std::string& message_text, Prompt& prompt, int max_chars)
 {
-    if (std::optional<Color> color = read_color_spec(spec, max_chars))
+    if (std::optional<Color> color = read_color_text(text, max_chars))
         return *color;
     prompt.message(message_text, kInvalidColorCaption, Buttons::Ok, Icon::Information);
     return kBlack;

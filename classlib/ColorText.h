@@ -18,11 +18,11 @@ inline constexpr const char* kInvalidColorCaption = "Invalid color specification
 
 /// Reads integer, non-blank character, integer, non-blank character, integer from the first
 /// max_chars characters, with only blanks after and each number from 0 to 255.
-std::optional<Color> read_color_spec(std::string_view spec, int max_chars);
+std::optional<Color> read_color_text(std::string_view text, int max_chars);
 
-/// As read_color_spec; a bad text shows message_text with the invalid-colour caption (OK,
+/// As read_color_text; a bad text shows message_text with the invalid-colour caption (OK,
 /// information icon) and gives black.
-Color parse_color_spec(std::string_view spec, const std::string& message_text, Prompt& prompt, int max_chars);
+Color parse_color_text(std::string_view text, const std::string& message_text, Prompt& prompt, int max_chars);
 
 /// "r,g,b", the stored form.
 std::string format_color(Color color);
