@@ -4,11 +4,11 @@
 // the close query and the window set-up. Mouse, keyboard, menus, tray and reminders build on it.
 
 #include "app/DisplaySettings.h"
-#include "app/GridGeometry.h"
 #include "app/GridPainter.h"
 #include "core/ProjectList.h"
 #include "core/SessionUi.h"
 #include "dialogs/ProjectEditorHost.h"
+#include "presentation/GridGeometry.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "app/ReminderTimer.h"
 
+#include "base/Prompt.h"
 #include "classlib/SettingsKeys.h"
 #include "core/Clock.h"
-#include "core/Prompt.h"
 #include "core/TimeValues.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // The value encodings shared by several settings: yes/no texts, the font, window size and
 // position, the background colour and the past-time scan switches.
 
+#include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "classlib/Color.h"
 #include "classlib/IniFile.h"
-#include "classlib/Utf8Text.h"
-#include "core/Prompt.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // The calendar date of the time values: construction, validity, arithmetic, text forms and
 // the shared check of a date edit field.
 
-#include "core/Prompt.h"
+#include "base/Prompt.h"
 #include "core/TextScanner.h"
 #include "core/TimeValues.h"
 

@@ -1,9 +1,9 @@
 #include "core/EnvList.h"
 
+#include "base/Prompt.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/Assert.h"
-#include "core/Prompt.h"
 #include "core/VariableLookup.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // The log lock of a running program: the lock file beside the log (stem + ".lck") held open,
 // and the path of its readable mirror (stem + ".clg").
 
-#include "core/Prompt.h"
+#include "base/Prompt.h"
 #include "platform/LockFile.h"
 
 #include <memory>

@@ -1,9 +1,9 @@
 #include "core/LogWriter.h"
 
+#include "base/Prompt.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
-#include "core/Prompt.h"
 #include "core/TimeValues.h"
 #include "platform/LogAppend.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // When the program asks for a memo, and running the memo dialog with the right initial text.
 
-#include "classlib/Utf8Text.h"
+#include "base/Utf8Text.h"
 #include "core/SessionState.h"
 #include "core/SessionUi.h"
 

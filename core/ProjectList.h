@@ -3,11 +3,11 @@
 // project the user is checked into. Categories are addressed by index c, projects by (c, p).
 // Passing an index that is out of range is a programming error and stops the program.
 
+#include "base/Prompt.h"
 #include "classlib/Color.h"
 #include "core/Category.h"
 #include "core/MemoList.h"
 #include "core/Project.h"
-#include "core/Prompt.h"
 
 #include <cstddef>
 #include <cstdint>

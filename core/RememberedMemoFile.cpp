@@ -1,5 +1,5 @@
 #include "core/RememberedMemoFile.h"
-#include "classlib/Utf8Text.h"
+#include "base/Utf8Text.h"
 
 #include "core/LineReader.h"
 #include "core/ProjectList.h"

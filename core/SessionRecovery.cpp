@@ -1,11 +1,11 @@
 #include "core/SessionRecovery.h"
 
+#include "base/Prompt.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/DazezUrureRecord.h"
 #include "core/LogWriter.h"
 #include "core/ProjectList.h"
-#include "core/Prompt.h"
 #include "core/SessionEngine.h"
 #include "core/TimeValues.h"
 

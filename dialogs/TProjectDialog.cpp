@@ -3,14 +3,14 @@
 
 #include "dialogs/TProjectDialog.h"
 
+#include "base/Prompt.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
-#include "core/Prompt.h"
 #include "dialogs/ChangeMemoDialog.h"
 #include "dialogs/CustomColors.h"
-#include "dialogs/EditorText.h"
 #include "dialogs/ProjectEditorHost.h"
+#include "presentation/EditorText.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,11 +1,11 @@
 // The project editor's commands: the buttons and check boxes of the category and project boxes.
 
+#include "base/Prompt.h"
 #include "core/ProjectList.h"
-#include "core/Prompt.h"
 #include "dialogs/AddCatProjDialog.h"
 #include "dialogs/ChangeMemoDialog.h"
-#include "dialogs/EditorText.h"
 #include "dialogs/TProjectDialog.h"
+#include "presentation/EditorText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "dialogs/VKGDialog.h"
 
+#include "base/Prompt.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "core/Prompt.h"
 #include "dialogs/DateFieldWatcher.h"
 #include "dialogs/Utf8LimitValidator.h"
 

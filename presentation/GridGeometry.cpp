@@ -1,4 +1,4 @@
-#include "app/GridGeometry.h"
+#include "presentation/GridGeometry.h"
 
 #include <algorithm>
 #include <cstdio>
