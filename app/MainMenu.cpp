@@ -8,13 +8,10 @@
 namespace velkor {
 namespace {
 
-constexpr int kCmdExitWithoutCheckingOutId = 9070;
-constexpr int kCmdExitId = 102;
-
 // The commands that have handlers in this build; the others are shown greyed.
-const int kWorkingCommands[] = {kCmdClearTotals,     kCmdExitWithoutCheckingOutId, kCmdExitId,
-                                kCmdEditProjects,    kCmdReloadProjects,           kCmdMemoModeShift,
-                                kCmdMemoModeCheckIn, kCmdMemoModeCheckOut,         kCmdEnterMemoNow};
+const int kWorkingCommands[] = {kCmdClearTotals,     kCmdExitWithoutCheckingOut, kCmdExit,
+                                kCmdEditProjects,    kCmdReloadProjects,         kCmdMemoModeShift,
+                                kCmdMemoModeCheckIn, kCmdMemoModeCheckOut,       kCmdEnterMemoNow};
 
 void name_action(QAction* action, int id)
 {
@@ -44,8 +41,8 @@ MainMenu::MainMenu(QMenuBar* bar, QWidget* window, std::function<void(int)> run_
     add(file, "Restore log file", kCmdRestore);
     add(file, "Configure &automatic backup", kCmdConfigureAutoBackup);
     file->addSeparator();
-    add(file, "Exit &without checking out", kCmdExitWithoutCheckingOutId);
-    add(file, "&Exit", kCmdExitId);
+    add(file, "Exit &without checking out", kCmdExitWithoutCheckingOut);
+    add(file, "&Exit", kCmdExit);
 
     QMenu* projects = bar->addMenu("&Projects");
     projects->setObjectName("menuProjects");
@@ -136,9 +133,9 @@ void MainMenu::refresh()
 {
     const MenuState state = my_state ? my_state() : MenuState{};
 
-    const int mode_commands[] = {kCmdMemoModeShift, kCmdMemoModeCheckIn, kCmdMemoModeCheckOut};
-    for (int mode = 0; mode < 3; ++mode)
-        my_actions[mode_commands[mode]]->setChecked(state.memo_mode == mode);
+    my_actions[kCmdMemoModeShift]->setChecked(state.memo_mode == AskMemoMode::ShiftOnly);
+    my_actions[kCmdMemoModeCheckIn]->setChecked(state.memo_mode == AskMemoMode::EveryCheckIn);
+    my_actions[kCmdMemoModeCheckOut]->setChecked(state.memo_mode == AskMemoMode::EveryCheckOut);
 
     QAction* memo_now = my_actions[kCmdEnterMemoNow];
     memo_now->setText(state.checked_in ? "&Enter memo now" : "Not checked in");

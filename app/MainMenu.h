@@ -2,6 +2,9 @@
 // The main window's menu bar and its accelerators. Every item is a QAction named "cmd<id>" with
 // its command id as data; the dynamic items are brought up to date each time a menu opens.
 
+#include "core/MemoRequest.h"
+#include "presentation/CommandIds.h"
+
 #include <QObject>
 
 #include <functional>
@@ -15,35 +18,10 @@ class QWidget;
 
 namespace velkor {
 
-/// Command ids of the menus and accelerators.
-enum MenuCommand : int
-{
-    kCmdAbout = 1,
-    kCmdEditProjects = 101,
-    kCmdOptions = 103,
-    kCmdHelpContents = 104,
-    kCmdHelpIndex = 105,
-    kCmdEnterTutorial = 201,
-    kCmdLeaveTutorial = 202,
-    kCmdReporter = 9071,
-    kCmdClearTotals = 11842,
-    kCmdMemoModeShift = 11843,
-    kCmdMemoModeCheckIn = 11844,
-    kCmdMemoModeCheckOut = 11845,
-    kCmdEnterMemoNow = 11846,
-    kCmdHideShow = 11848,
-    kCmdBackup = 11849,
-    kCmdRestore = 11850,
-    kCmdReloadProjects = 11852,
-    kCmdConfigureHelp = 11853,
-    kCmdConfigureAutoBackup = 11854,
-    kCmdNote = 11855,
-};
-
 /// What the dynamic items show, taken when a menu opens.
 struct MenuState
 {
-    int memo_mode = 0; ///< 0 Shift only, 1 every check-in, 2 every check-out
+    AskMemoMode memo_mode = AskMemoMode::ShiftOnly;
     bool checked_in = false;
     bool can_change_projects = true;
     bool tutorial_mode = false;

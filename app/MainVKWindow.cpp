@@ -84,7 +84,7 @@ void MainVKWindow::create_session_engine()
     Prompt& prompt = my_app.prompt();
     my_dialogs = std::make_unique<QtSessionDialogs>(settings, prompt, my_clock, this);
     my_log = std::make_unique<LogWriter>(
-        prompt, settings,
+        prompt, settings, [this] { return my_app.log_file_path(); },
         [this]() -> const ProjectList& {
             static const ProjectList none;
             const ProjectList* list = my_engine ? my_engine->project_list() : nullptr;
@@ -139,7 +139,6 @@ void MainVKWindow::command(int id)
 void MainVKWindow::SetupWindow()
 {
     // The log's path and lock are final only now (the window is created before the lock is taken).
-    set_log_file_name(my_app.log_file_path());
     attach_crash_record();
     SetupInput();
     my_app.session().load_clock_flags();
@@ -349,6 +348,11 @@ void MainVKWindow::session_closed()
     my_refresh_timer.stop();
     my_line_memory.category = NPOS;
     my_line_memory.project = NPOS;
+}
+
+void MainVKWindow::crash_record_not_written(RecordWriteResult)
+{
+    // Telling the user is the reliability work's; the session goes on either way.
 }
 
 void MainVKWindow::update_caption()

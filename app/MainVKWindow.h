@@ -5,9 +5,11 @@
 
 #include "app/DisplaySettings.h"
 #include "app/GridPainter.h"
+#include "core/MemoRequest.h"
 #include "core/ProjectList.h"
 #include "core/SessionUi.h"
 #include "dialogs/ProjectEditorHost.h"
+#include "presentation/CommandIds.h"
 #include "presentation/GridGeometry.h"
 
 #include <QTimer>
@@ -37,10 +39,6 @@ class ScrollBarManager;
 class SessionEngine;
 class SystemTray;
 struct RecoveryResult;
-
-/// Menu command ids; each QAction is named "cmd" + its id.
-inline constexpr int kCmdExit = 102;
-inline constexpr int kCmdExitWithoutCheckingOut = 9070;
 
 class MainVKWindow : public QWidget, public SessionListener, public ProjectListHost, public ProjectEditorHost
 {
@@ -144,6 +142,7 @@ public:
     void start_reminder_timer() override;
     void autobackup_check() override {}
     void session_closed() override;
+    void crash_record_not_written(RecordWriteResult result) override;
 
     // ProjectListHost
     Prompt& prompt() override;
@@ -232,7 +231,7 @@ private:
     bool lockdown_refuses(bool refused);
     void reload_project_list();
     void enter_memo_now();
-    void set_memo_mode(int mode);
+    void set_memo_mode(AskMemoMode mode);
     MainMenu* my_menu = nullptr;
     SystemTray* my_tray = nullptr;
     HotKey* my_hot_key = nullptr;

@@ -34,8 +34,6 @@ const char kClickCurrentWarning[] =
     "check out and check back in.\nOtherwise, click No and proceed to the Memos menu.\n\nTo prevent this message "
     "from being shown again, hold down the\nAlt key while clicking Yes or No.  Thank you.";
 
-const char* const kAskMemoValues[] = {"n", "i", "o"};
-
 // Every click or command ends with the adjustment offset forgotten, however it ended.
 class OffsetReset
 {
@@ -204,7 +202,9 @@ void MainVKWindow::input_command(int id)
     case kCmdMemoModeShift:
     case kCmdMemoModeCheckIn:
     case kCmdMemoModeCheckOut:
-        set_memo_mode(id - kCmdMemoModeShift);
+        set_memo_mode(id == kCmdMemoModeCheckIn    ? AskMemoMode::EveryCheckIn
+                      : id == kCmdMemoModeCheckOut ? AskMemoMode::EveryCheckOut
+                                                   : AskMemoMode::ShiftOnly);
         break;
     case kCmdEnterMemoNow:
         enter_memo_now();
@@ -215,10 +215,10 @@ void MainVKWindow::input_command(int id)
     engine().reset_offset();
 }
 
-void MainVKWindow::set_memo_mode(int mode)
+void MainVKWindow::set_memo_mode(AskMemoMode mode)
 {
     engine().memo().set_ask_memo_mode(mode);
-    put(my_app.settings(), kAskMemo, kAskMemoValues[mode]);
+    put(my_app.settings(), kAskMemo, AskMemoSetting(mode));
 }
 
 void MainVKWindow::enter_memo_now()
@@ -328,7 +328,7 @@ void MainVKWindow::left_button_down(QPoint point, Qt::KeyboardModifiers modifier
 
     bool checked_out = false;
     if (session.is_checked_in()) {
-        if (!session.CheckOut(shift && session.memo().ask_memo_mode() == 1))
+        if (!session.CheckOut(shift && session.memo().ask_memo_mode() == AskMemoMode::EveryCheckIn))
             return;
         checked_out = true;
     }

@@ -74,6 +74,10 @@ std::string format_window_position(int left, int top);
 /// derived from button_face; a bad text shows "BkColor = " + text and gives black.
 Color read_bk_color(IniFile& ini, Color button_face, Prompt& prompt);
 
+/// The date order of [Reporter] DateFormat, which every dialog that shows dates reads when it is
+/// made: 1 day/month/year, 2 year/month/day, any other value 0 month/day/year.
+int read_date_order(IniFile& ini);
+
 /// The switches of the past-time scan, with WeeklyTime applied.
 struct PastTimeFlags
 {

@@ -19,24 +19,37 @@ std::string TrimMemo(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-int AskMemoMode(std::string_view setting)
+AskMemoMode ParseAskMemo(std::string_view setting)
 {
     if (setting.empty())
-        return 0;
+        return AskMemoMode::ShiftOnly;
     switch (std::tolower(static_cast<unsigned char>(setting[0]))) {
     case 'i':
     case 'y':
-        return 1;
+        return AskMemoMode::EveryCheckIn;
     case 'o':
-        return 2;
+        return AskMemoMode::EveryCheckOut;
     default:
-        return 0;
+        return AskMemoMode::ShiftOnly;
     }
+}
+
+const char* AskMemoSetting(AskMemoMode mode)
+{
+    switch (mode) {
+    case AskMemoMode::EveryCheckIn:
+        return "i";
+    case AskMemoMode::EveryCheckOut:
+        return "o";
+    case AskMemoMode::ShiftOnly:
+        break;
+    }
+    return "n";
 }
 
 void MemoRequest::read_settings()
 {
-    my_ask_memo_mode = AskMemoMode(get(my_settings, kAskMemo));
+    my_ask_memo_mode = ParseAskMemo(get(my_settings, kAskMemo));
     my_remember = get_flag(my_settings, kRememberMemo);
 }
 
@@ -69,10 +82,14 @@ bool MemoRequest::ShouldAskForMemo(bool shift, std::size_t c, std::size_t p, Mem
         return says == 1;
     if (int says = behavior_says(my_list->category_memo_behavior(c), purpose); says >= 0)
         return says == 1;
-    if (my_ask_memo_mode == 1)
+    switch (my_ask_memo_mode) {
+    case AskMemoMode::EveryCheckIn:
         return purpose == MemoPurpose::CheckIn;
-    if (my_ask_memo_mode == 2)
+    case AskMemoMode::EveryCheckOut:
         return purpose == MemoPurpose::CheckOut;
+    case AskMemoMode::ShiftOnly:
+        break;
+    }
     return false;
 }
 

@@ -2,6 +2,7 @@
 // When the program asks for a memo, and running the memo dialog with the right initial text.
 
 #include "base/Utf8Text.h"
+#include "core/MemoList.h"
 #include "core/SessionState.h"
 #include "core/SessionUi.h"
 
@@ -14,13 +15,20 @@ namespace velkor {
 class IniFile;
 class ProjectList;
 
-/// Longest memo in bytes (the 1010-byte buffer less its NUL).
-inline constexpr std::size_t kMemoMaxBytes = 1009;
+/// When memos are asked for when neither the project nor its category says: the `AskMemo` setting.
+enum class AskMemoMode
+{
+    ShiftOnly = 0,
+    EveryCheckIn = 1,
+    EveryCheckOut = 2,
+};
 
 /// The text without leading and trailing space, tab, CR, LF, vertical tab and form feed.
 std::string TrimMemo(std::string_view text);
-/// The ask-memo mode of an `AskMemo` value: i or y -> 1 (check-in), o -> 2 (check-out), else 0 (Shift only).
-int AskMemoMode(std::string_view setting);
+/// The mode of an `AskMemo` value: i or y -> every check-in, o -> every check-out, else Shift only.
+AskMemoMode ParseAskMemo(std::string_view setting);
+/// The `AskMemo` value the Memos menu writes for a mode: "n", "i" or "o".
+const char* AskMemoSetting(AskMemoMode mode);
 
 class MemoRequest
 {
@@ -35,8 +43,8 @@ public:
     /// Reads `AskMemo` and `RememberMemo` (at start-up and after the options change).
     void read_settings();
 
-    int ask_memo_mode() const { return my_ask_memo_mode; }
-    void set_ask_memo_mode(int mode) { my_ask_memo_mode = mode; }
+    AskMemoMode ask_memo_mode() const { return my_ask_memo_mode; }
+    void set_ask_memo_mode(AskMemoMode mode) { my_ask_memo_mode = mode; }
     bool remember() const { return my_remember; }
     /// The close-after flag as the last memo dialog left it.
     bool close_after() const { return my_close_after; }
@@ -54,7 +62,7 @@ private:
     IniFile& my_settings;
     SessionDialogs& my_dialogs;
     ProjectList* my_list = nullptr;
-    int my_ask_memo_mode = 0;
+    AskMemoMode my_ask_memo_mode = AskMemoMode::ShiftOnly;
     bool my_remember = false;
     bool my_close_after = false;
 };

@@ -80,7 +80,7 @@ void read_remembered_memos(std::string_view text, ProjectList& list)
         // Only lines that start with "m" right at the line start belong to the group.
         while (lines.peek() == 'm' && lines.next_raw_line(line)) {
             std::string memo = decode_memo_line_breaks(std::string_view(line).substr(1));
-            memo = cut_utf8(memo, kMaxRememberedMemo);
+            memo = cut_utf8(memo, kMemoBufferBytes);
             list.append_remembered_memo(c, p, std::move(memo));
         }
     }

@@ -13,14 +13,6 @@
 
 namespace velkor {
 
-namespace {
-
-constexpr int kWritten = 1;
-constexpr int kRetry = 4;
-constexpr int kCancelled = 2;
-
-} // namespace
-
 std::string CoBeforeCiPrompt(long shortfall_seconds)
 {
     long n = shortfall_seconds;
@@ -67,7 +59,7 @@ void SessionEngine::replace_project_list_after_reload(ProjectList* fresh)
     // The session's project is gone: nothing to record it against.
     if (fresh)
         fresh->clear_current();
-    my_services.record.clear();
+    clear_record();
     my_services.listener.session_closed();
     my_services.listener.start_reminder_timer();
     my_services.listener.update_caption();
@@ -80,7 +72,7 @@ bool SessionEngine::is_checked_in() const
 
 bool SessionEngine::check_out_for_exit()
 {
-    return !is_checked_in() || CheckOut(false, kRecordSession);
+    return !is_checked_in() || CheckOut(false, CheckOutAction::Record);
 }
 
 int SessionEngine::rate_of(std::size_t c, std::size_t p) const
@@ -98,9 +90,20 @@ void SessionEngine::write_open_record()
     VELKOR_ASSERT(is_checked_in(), "is_current_project()");
     std::size_t c = my_list->current_category();
     std::size_t p = my_list->current_project();
-    my_services.record.WriteDazezUrureRecord(1, my_state.check_in_time, my_state.check_in_date,
-                                             my_list->category_name(c), my_list->project_name(c, p), rate_of(c, p),
-                                             my_state.memo, my_state.environment);
+    record_written(my_services.record.WriteDazezUrureRecord(1, my_state.check_in_time, my_state.check_in_date,
+                                                            my_list->category_name(c), my_list->project_name(c, p),
+                                                            rate_of(c, p), my_state.memo, my_state.environment));
+}
+
+void SessionEngine::clear_record()
+{
+    record_written(my_services.record.clear());
+}
+
+void SessionEngine::record_written(RecordWriteResult result)
+{
+    if (result == RecordWriteResult::RecordFailed || result == RecordWriteResult::MirrorFailed)
+        my_services.listener.crash_record_not_written(result);
 }
 
 bool SessionEngine::CheckIn(std::size_t c, std::size_t p, bool shift, bool resume)
@@ -129,7 +132,7 @@ bool SessionEngine::CheckIn(std::size_t c, std::size_t p, bool shift, bool resum
     return true;
 }
 
-bool SessionEngine::resolve_shortfall(long& elapsed, int& action)
+bool SessionEngine::resolve_shortfall(long& elapsed, CheckOutAction& action)
 {
     while (my_state.offset_active && elapsed < my_state.offset) {
         CoBeforeCiChoice choice = my_services.dialogs.run_co_before_ci_dialog(my_state.offset - elapsed);
@@ -140,18 +143,18 @@ bool SessionEngine::resolve_shortfall(long& elapsed, int& action)
             if (!my_services.dialogs.run_adjust_dialog(AdjustMode::CheckOut, elapsed, my_state.check_in_time, offset))
                 return false;
             my_state.offset = static_cast<std::int32_t>(offset);
-            action = kRecordSession;
+            action = CheckOutAction::Record;
             elapsed = elapsed_seconds();
             continue;
         }
         // Discard or Save: dated at the check-in moment itself, a session of length 0.
-        action = static_cast<int>(choice);
+        action = choice == CoBeforeCiChoice::Save ? CheckOutAction::Record : CheckOutAction::Drop;
         my_state.offset = static_cast<std::int32_t>(elapsed);
     }
     return true;
 }
 
-bool SessionEngine::CheckOut(bool memo_by_shift, int action)
+bool SessionEngine::CheckOut(bool memo_by_shift, CheckOutAction action)
 {
     if (!is_checked_in())
         return false;
@@ -165,15 +168,15 @@ bool SessionEngine::CheckOut(bool memo_by_shift, int action)
         moment -= my_state.offset;
     CurrentDateTime(moment, my_state.check_out_date, my_state.check_out_time);
 
-    if (action == kRecordSession) {
+    if (action == CheckOutAction::Record) {
         my_state.last_check_out_moment = static_cast<std::uint32_t>(moment);
         my_state.last_check_out_time = my_state.check_out_time;
         std::size_t c = my_list->current_category();
         std::size_t p = my_list->current_project();
-        int result = kRetry;
-        while (result == kRetry)
+        AppendResult result = AppendResult::Retry;
+        while (result == AppendResult::Retry)
             result = WriteCheckoutRecord(c, p, memo_by_shift);
-        if (result != kWritten)
+        if (result != AppendResult::Written)
             return false;
         // A wall clock set back by more than an hour can leave a negative duration; it adds nothing.
         my_list->add_seconds(c, p, static_cast<std::uint32_t>(std::max(duration, 0L)));
@@ -185,18 +188,18 @@ bool SessionEngine::CheckOut(bool memo_by_shift, int action)
 
 void SessionEngine::end_session()
 {
-    my_services.record.clear();
+    clear_record();
     my_list->clear_current();
     my_services.listener.session_closed();
     my_services.listener.start_reminder_timer();
     my_services.listener.update_caption();
 }
 
-int SessionEngine::WriteCheckoutRecord(std::size_t c, std::size_t p, bool shift)
+AppendResult SessionEngine::WriteCheckoutRecord(std::size_t c, std::size_t p, bool shift)
 {
     if (my_memo.ShouldAskForMemo(shift, c, p, MemoPurpose::CheckOut) &&
         !my_memo.AskForMemo(c, p, MemoPurpose::CheckOut))
-        return kCancelled;
+        return AppendResult::Cancel;
     if (my_services.switches.is_on(LockdownFeature::ClockChangeMarkers))
         add_clock_markers();
     return my_services.log.AppendLogRecord(my_state.check_in_date, my_state.check_in_time, my_state.check_out_date,

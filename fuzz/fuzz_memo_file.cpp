@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const Category& category : first.categories()) {
         for (const Project& project : category.my_projects) {
             for (const std::string& memo : project.my_memos) {
-                if (memo.size() > kMaxRememberedMemo)
+                if (memo.size() > kMemoBufferBytes)
                     std::abort();
             }
         }

@@ -89,7 +89,7 @@ TEST_F(MenuFixture, OpeningAMenuBringsTheDynamicItemsUpToDate)
     build();
     // Not checked in, project file read-only, memo mode "every check-out".
     state.can_change_projects = false;
-    state.memo_mode = 2;
+    state.memo_mode = AskMemoMode::EveryCheckOut;
     emit top(3)->aboutToShow();
     EXPECT_EQ(menu->action(11846)->text(), "Not checked in");
     EXPECT_FALSE(menu->action(11846)->isEnabled());

@@ -507,7 +507,7 @@ TEST_F(MainVKWindowInput, MemoModeClearTotalsEditorGuardAndCloseOnSelect)
     MainVKWindow& w = start();
     w.input_command(kCmdMemoModeCheckOut);
     EXPECT_EQ(get(app->settings(), kAskMemo), "o");
-    EXPECT_EQ(w.engine().memo().ask_memo_mode(), 2);
+    EXPECT_EQ(w.engine().memo().ask_memo_mode(), AskMemoMode::EveryCheckOut);
     w.input_command(kCmdMemoModeShift);
     EXPECT_EQ(get(app->settings(), kAskMemo), "n");
 

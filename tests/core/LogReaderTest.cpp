@@ -38,9 +38,10 @@ TEST(LogReaderTest, WrittenRecordsReadBackWithTheirDatesNamesAndDurations)
     list.add_project(0, "Report 2", false);
     list.add_category("Home\x01", 0, false); // names pass through byte for byte
     list.add_project(1, "Garden", false);
-    set_log_file_name(dir.file("velkors.log"));
+    const std::string log = dir.file("velkors.log");
     LogWriter writer(
-        prompt, settings, [&]() -> const ProjectList& { return list; }, [] { return std::string("a\tb"); }, [] {});
+        prompt, settings, [&] { return log; }, [&]() -> const ProjectList& { return list; },
+        [] { return std::string("a\tb"); }, [] {});
 
     struct Session
     {
@@ -59,9 +60,10 @@ TEST(LogReaderTest, WrittenRecordsReadBackWithTheirDatesNamesAndDurations)
         {{2024, 7, 3}, {0, 14, 0, 0}, {2024, 7, 3}, {0, 14, 0, 0}, 0, 0},          // a note
     };
     for (const Session& s : sessions)
-        ASSERT_EQ(writer.AppendLogRecord(s.ci_date, s.ci_time, s.co_date, s.co_time, s.c, 0, "memo\r\nmore"), 1);
+        ASSERT_EQ(writer.AppendLogRecord(s.ci_date, s.ci_time, s.co_date, s.co_time, s.c, 0, "memo\r\nmore"),
+                  AppendResult::Written);
 
-    std::FILE* file = std::fopen(log_file_name().c_str(), "rb");
+    std::FILE* file = std::fopen(log.c_str(), "rb");
     ASSERT_NE(file, nullptr);
     LogLineReader reader(file);
     LogRecordParser parser;

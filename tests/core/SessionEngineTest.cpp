@@ -118,6 +118,17 @@ TEST_F(SessionEngineTest, ClockChangesAreMarkedOnlyWhenSwitchedOn)
     EXPECT_EQ(get(reread, kTci) + get(reread, kTco), "00");
 }
 
+TEST_F(SessionEngineTest, AFailedCrashRecordReachesTheListenerAndTheSessionGoesOn)
+{
+    SessionEngine& e = start();
+    store.fail_writes = true;
+    ASSERT_TRUE(e.CheckIn(0, 0, false));
+    ASSERT_TRUE(e.CheckOut(false));
+    EXPECT_EQ(listener.record_failures,
+              (std::vector<RecordWriteResult>{RecordWriteResult::RecordFailed, RecordWriteResult::RecordFailed}));
+    EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\r\n");
+}
+
 TEST_F(SessionEngineTest, SessionSurvivesAReloadOnlyWhenItsNamesRemain)
 {
     SessionEngine& e = start();

@@ -91,19 +91,19 @@ struct CountingListener : SessionListener
     void start_reminder_timer() override {}
     void autobackup_check() override {}
     void session_closed() override { ++closed; }
+    void crash_record_not_written(RecordWriteResult result) override { record_failures.push_back(result); }
     int closed = 0;
+    std::vector<RecordWriteResult> record_failures;
 };
 
 class SessionFixture : public ::testing::Test
 {
 protected:
-    SessionFixture() { fix_log(); }
-
     /// Builds the engine (again, as at the next start); call once the settings are in place.
     SessionEngine& start(LockdownSwitches switches = kLockdownSwitches)
     {
         log = std::make_unique<LogWriter>(
-            prompt, settings, [this]() -> const ProjectList& { return list; },
+            prompt, settings, [this] { return current_log; }, [this]() -> const ProjectList& { return list; },
             [this] { return engine->state().environment; }, [] {});
         auto no_variables = [](std::string& env) { return env.clear(), true; };
         engine = std::make_unique<SessionEngine>(
@@ -112,8 +112,8 @@ protected:
         return *engine;
     }
     std::string log_text() const { return read_file(log_path); }
-    void break_log() { set_log_file_name(dir.file("missing/velkors.log")); }
-    void fix_log() { set_log_file_name(log_path); }
+    void break_log() { current_log = dir.file("missing/velkors.log"); }
+    void fix_log() { current_log = log_path; }
     bool record_open()
     {
         DazezUrureData d;
@@ -123,6 +123,7 @@ protected:
     ScopedTimeZone zone{"UTC"};
     TempDir dir;
     std::string log_path = dir.file("velkors.log");
+    std::string current_log = log_path;
     TestClock clock;
     PrivateIniFile settings{dir.file("velkors.ini")};
     HookedPrompt prompt;
