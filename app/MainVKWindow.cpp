@@ -8,7 +8,6 @@
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/Clock.h"
-#include "core/DazezUrureRecord.h"
 #include "core/EnvList.h"
 #include "core/LogWriter.h"
 #include "core/PastTimeScan.h"
@@ -26,27 +25,6 @@
 namespace velkor {
 
 namespace {
-
-// The crash record lives in whatever lock file the application holds at the moment.
-class LockRecordStore : public RecordStore
-{
-public:
-    explicit LockRecordStore(Application& app) : my_app(app) {}
-
-    bool write_at_start(std::string_view bytes) override
-    {
-        LockFile* file = my_app.log_lock().lock_file();
-        return file && file->write_at_start(bytes);
-    }
-    long read_at(std::uint64_t offset, char* buffer, std::size_t n) override
-    {
-        LockFile* file = my_app.log_lock().lock_file();
-        return file ? file->read_at(offset, buffer, n) : -1;
-    }
-
-private:
-    Application& my_app;
-};
 
 struct BusyScope
 {
@@ -82,30 +60,23 @@ void MainVKWindow::create_session_engine()
 {
     IniFile& settings = my_app.settings();
     Prompt& prompt = my_app.prompt();
-    my_dialogs = std::make_unique<QtSessionDialogs>(settings, prompt, my_clock, this);
+    Workspace& workspace = my_app.workspace();
+    ProgramWideList& lists = my_app.lists();
+    my_dialogs = std::make_unique<QtSessionDialogs>(settings, prompt, my_clock, lists, this);
     my_log = std::make_unique<LogWriter>(
-        prompt, settings, [this] { return my_app.log_file_path(); },
-        [this]() -> const ProjectList& {
+        prompt, settings, [&workspace] { return workspace.log_file(); },
+        [&lists]() -> const ProjectList& {
             static const ProjectList none;
-            const ProjectList* list = my_engine ? my_engine->project_list() : nullptr;
-            return list ? *list : none;
+            return lists.get() ? *lists.get() : none;
         },
         [this] { return my_engine ? my_engine->state().environment : std::string(); }, [this] { my_app.exit_steps(); });
-    my_record_store = std::make_unique<LockRecordStore>(my_app);
-    my_record = std::make_unique<DazezUrureRecord>();
     auto check_environment = [this](std::string& environment) {
         VariableLookup lookup(my_app.command_line().arguments());
         return my_app.env_list().build_environment_string(lookup, my_app.prompt(), environment);
     };
-    my_engine = std::make_unique<SessionEngine>(
-        SessionServices{my_clock, settings, *my_dialogs, *this, *my_log, *my_record, check_environment});
+    my_engine = std::make_unique<SessionEngine>(SessionServices{my_clock, settings, *my_dialogs, *this, lists, *my_log,
+                                                                workspace.crash_record(), check_environment});
     my_app.set_session_control(my_engine.get());
-}
-
-void MainVKWindow::attach_crash_record()
-{
-    LogLock& lock = my_app.log_lock();
-    my_record->attach(lock.is_held() ? my_record_store.get() : nullptr, lock.mirror_path());
 }
 
 void MainVKWindow::create_menus(QMenuBar* bar)
@@ -138,8 +109,6 @@ void MainVKWindow::command(int id)
 
 void MainVKWindow::SetupWindow()
 {
-    // The log's path and lock are final only now (the window is created before the lock is taken).
-    attach_crash_record();
     SetupInput();
     my_app.session().load_clock_flags();
     update_tray_icon();
@@ -173,35 +142,24 @@ void MainVKWindow::read_display_settings()
 
 // ---- The project list ------------------------------------------------------------------------
 
-Prompt& MainVKWindow::prompt()
+ProjectList& MainVKWindow::begin_edit()
 {
-    return my_app.prompt();
-}
-
-const ProjectList* MainVKWindow::program_wide_list() const
-{
-    return my_app.project_list();
-}
-
-ProjectList* MainVKWindow::program_wide_list()
-{
-    return my_app.project_list();
-}
-
-std::unique_ptr<ProjectList> MainVKWindow::set_list(std::unique_ptr<ProjectList> list)
-{
-    ProjectList* raw = list.get();
-    ++my_list_generation;
-    my_engine->set_project_list(raw);
-    my_dialogs->set_project_list(raw);
-    return my_app.set_project_list(std::move(list));
-}
-
-std::unique_ptr<ProjectList> MainVKWindow::replace_program_wide_list(std::unique_ptr<ProjectList> list)
-{
-    std::unique_ptr<ProjectList> old = set_list(std::move(list));
+    ProjectList& copy = my_app.lists().begin_edit();
     set_measure_flag();
-    return old;
+    return copy;
+}
+
+void MainVKWindow::keep_edit()
+{
+    // What is shown goes back to what the file holds when the file could not be written.
+    if (my_app.lists().keep_edit() == StoreResult::Failed)
+        request_reload_list();
+}
+
+void MainVKWindow::cancel_edit()
+{
+    my_app.lists().cancel_edit();
+    set_measure_flag();
 }
 
 void MainVKWindow::set_measure_flag()
@@ -245,12 +203,12 @@ void MainVKWindow::load_project_list()
     BusyScope busy(my_busy);
     my_reload_list = false;
     my_scroll_bars->clear();
-    read_list_from_file();
-    if (my_app.project_list()->n_categories() == 0 &&
+    ProgramWideList& lists = my_app.lists();
+    if (lists.reload().n_categories() == 0 &&
         my_app.prompt().message("You have no projects.  Would you like to create some now?", "Warning", Buttons::YesNo,
                                 Icon::Question) == Answer::Yes) {
         open_project_editor();
-        read_list_from_file();
+        lists.reload();
     }
     my_measure = true;
     if (my_scan_pending) {
@@ -260,20 +218,6 @@ void MainVKWindow::load_project_list()
     // A reloaded list starts from zero, so the total in the caption changes too.
     if (my_display.show_grand_total)
         update_caption();
-}
-
-void MainVKWindow::read_list_from_file()
-{
-    ProjectList* old = my_app.project_list();
-    if (old) {
-        // The new list reads the remembered-memo file, so the old one writes it first, and only once.
-        old->save_remembered_memos();
-        old->forget_memo_file();
-    }
-    auto fresh = std::make_unique<ProjectList>(my_app.project_file_path(), *this);
-    if (old)
-        my_engine->replace_project_list_after_reload(fresh.get());
-    set_list(std::move(fresh));
 }
 
 void MainVKWindow::open_project_editor()
@@ -290,8 +234,8 @@ void MainVKWindow::ScanPastTimes(bool reset_first)
     bool was_busy = my_busy;
     my_busy = true;
     TProgress progress(this);
-    velkor::ScanPastTimes(*list, read_past_time_settings(my_app.settings()), my_app.log_file_path(), my_clock, progress,
-                          reset_first);
+    velkor::ScanPastTimes(*list, read_past_time_settings(my_app.settings()), my_app.workspace().log_file(), my_clock,
+                          progress, reset_first);
     my_busy = was_busy;
     update();
 }
@@ -311,7 +255,6 @@ void MainVKWindow::run_startup_actions()
 
 RecoveryResult MainVKWindow::RecoverSession()
 {
-    attach_crash_record();
     RecoveryResult result = velkor::RecoverSession(*my_engine, my_app.prompt());
     if (result.outcome == RecoveryOutcome::Continued)
         follow_up_recovery(result);
@@ -352,7 +295,8 @@ void MainVKWindow::session_closed()
 
 void MainVKWindow::crash_record_not_written(RecordWriteResult)
 {
-    // Telling the user is the reliability work's; the session goes on either way.
+    // The session goes on whether or not its crash record could be kept; the message that tells
+    // the user so belongs here once it is written.
 }
 
 void MainVKWindow::update_caption()
@@ -398,7 +342,7 @@ bool MainVKWindow::QueryClose()
         return my_app.prompt().message("Do you really want to exit?", "Velkor", Buttons::YesNo, Icon::Question) ==
                Answer::Yes;
     }
-    list->save_remembered_memos();
+    (void)my_app.lists().save_remembered_memos();
     if (!my_app.session().is_checked_in())
         return true;
     return query_close_while_checked_in();

@@ -28,19 +28,17 @@ namespace velkor {
 
 class Application;
 class Clock;
-class DazezUrureRecord;
 class HotKey;
 class LogWriter;
 class MainMenu;
 class QtSessionDialogs;
-class RecordStore;
 class ReminderTimer;
 class ScrollBarManager;
 class SessionEngine;
 class SystemTray;
 struct RecoveryResult;
 
-class MainVKWindow : public QWidget, public SessionListener, public ProjectListHost, public ProjectEditorHost
+class MainVKWindow : public QWidget, public SessionListener, public ProjectEditorHost
 {
     Q_OBJECT
 public:
@@ -78,8 +76,6 @@ public:
 
     // The session.
     SessionEngine& engine() { return *my_engine; }
-    /// Points the crash record at the application's current lock file and mirror (after a new log lock).
-    void attach_crash_record();
     /// The crash-record recovery and its follow-up on the window.
     RecoveryResult RecoverSession();
     /// Adds up the log's past times per project (with a progress window for long logs).
@@ -144,14 +140,10 @@ public:
     void session_closed() override;
     void crash_record_not_written(RecordWriteResult result) override;
 
-    // ProjectListHost
-    Prompt& prompt() override;
-    void request_reload() override { request_reload_list(); }
-    const ProjectList* program_wide_list() const override;
-
     // ProjectEditorHost
-    ProjectList* program_wide_list() override;
-    std::unique_ptr<ProjectList> replace_program_wide_list(std::unique_ptr<ProjectList> list) override;
+    ProjectList& begin_edit() override;
+    void keep_edit() override;
+    void cancel_edit() override;
     void set_measure_flag() override;
     void invalidate() override { update(); }
 
@@ -165,12 +157,9 @@ protected:
 private:
     bool query_close_while_checked_in();
     void create_session_engine();
-    /// Makes list the program-wide one and hands back the list it replaces.
-    std::unique_ptr<ProjectList> set_list(std::unique_ptr<ProjectList> list);
     bool shown_on_screen() const;
     void queue_load();
     void load_project_list();
-    void read_list_from_file();
     void run_startup_actions();
     void follow_up_recovery(const RecoveryResult& result);
     void measure();
@@ -188,8 +177,6 @@ private:
     // The session engine and what it works with.
     std::unique_ptr<QtSessionDialogs> my_dialogs;
     std::unique_ptr<LogWriter> my_log;
-    std::unique_ptr<RecordStore> my_record_store;
-    std::unique_ptr<DazezUrureRecord> my_record;
     std::unique_ptr<SessionEngine> my_engine;
 
     // The grid of the last paint and what it showed.
@@ -197,8 +184,7 @@ private:
     GridLayout my_layout;
     std::vector<std::size_t> my_shown_categories;            ///< list index per visible ordinal
     std::vector<std::vector<std::size_t>> my_shown_projects; ///< list indices per visible category
-    /// Counts list replacements, so that the last paint's indices are not used on another list.
-    unsigned my_list_generation = 0;
+    /// The list generation of the last paint, so that its indices are not used on another list.
     unsigned my_painted_generation = ~0u;
     int my_line_height = 1;
     int my_time_width = 0;

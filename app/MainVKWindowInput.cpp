@@ -171,7 +171,7 @@ void MainVKWindow::restore_window()
 
 bool MainVKWindow::can_change_projects() const
 {
-    return !lockdown_on(LockdownFeature::ProjectChanges) && is_absent_or_writable(my_app.project_file_path());
+    return !lockdown_on(LockdownFeature::ProjectChanges) && is_absent_or_writable(my_app.workspace().project_file());
 }
 
 // ---- Commands ----

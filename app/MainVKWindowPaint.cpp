@@ -50,7 +50,7 @@ GridInput MainVKWindow::grid_input()
 
     my_shown_categories.clear();
     my_shown_projects.clear();
-    my_painted_generation = my_list_generation;
+    my_painted_generation = my_app.lists().generation();
     const ProjectList* list = my_app.project_list();
     for (std::size_t c = 0; c < list->n_categories(); ++c) {
         if (!list->is_category_displayed(c))
@@ -207,7 +207,7 @@ void MainVKWindow::paint_current_line(QPainter& painter, const GridRect& rect)
 std::optional<GridRect> MainVKWindow::current_line_rect() const
 {
     const ProjectList* list = my_engine->project_list();
-    if (!list || !list->is_current_project() || my_painted_generation != my_list_generation)
+    if (!list || !list->is_current_project() || my_painted_generation != my_app.lists().generation())
         return std::nullopt;
     for (std::size_t i = 0; i < my_shown_categories.size() && i < my_layout.cells.size(); ++i) {
         if (my_shown_categories[i] != list->current_category())
@@ -236,7 +236,7 @@ void MainVKWindow::refresh_current_line()
 
 std::optional<MainVKWindow::Hit> MainVKWindow::hit_test(QPoint point, bool header_allowed) const
 {
-    if (my_painted_generation != my_list_generation)
+    if (my_painted_generation != my_app.lists().generation())
         return std::nullopt; // the list was replaced since the last paint
     std::optional<GridHit> hit = velkor::hit_test(my_layout, point.x(), point.y(), header_allowed);
     if (!hit || hit->category < 0 || static_cast<std::size_t>(hit->category) >= my_shown_categories.size())

@@ -13,7 +13,7 @@
 namespace velkor {
 
 class IniFile;
-class ProjectList;
+class ProgramWideList;
 
 /// When memos are asked for when neither the project nor its category says: the `AskMemo` setting.
 enum class AskMemoMode
@@ -33,13 +33,12 @@ const char* AskMemoSetting(AskMemoMode mode);
 class MemoRequest
 {
 public:
-    MemoRequest(SessionState& state, IniFile& settings, SessionDialogs& dialogs)
-        : my_state(state), my_settings(settings), my_dialogs(dialogs)
+    /// lists holds the list whose projects the requests are for.
+    MemoRequest(SessionState& state, IniFile& settings, SessionDialogs& dialogs, const ProgramWideList& lists)
+        : my_state(state), my_settings(settings), my_dialogs(dialogs), my_lists(lists)
     {
     }
 
-    /// The list whose projects the requests are for; may change when the list is replaced.
-    void set_project_list(ProjectList* list) { my_list = list; }
     /// Reads `AskMemo` and `RememberMemo` (at start-up and after the options change).
     void read_settings();
 
@@ -61,7 +60,7 @@ private:
     SessionState& my_state;
     IniFile& my_settings;
     SessionDialogs& my_dialogs;
-    ProjectList* my_list = nullptr;
+    const ProgramWideList& my_lists;
     AskMemoMode my_ask_memo_mode = AskMemoMode::ShiftOnly;
     bool my_remember = false;
     bool my_close_after = false;

@@ -42,47 +42,26 @@ bool memo_behavior_from_letter(char letter, MemoBehavior& behavior)
     }
 }
 
-std::size_t Category::find_project(const std::string& name) const
-{
-    for (std::size_t p = 0; p < my_projects.size(); ++p) {
-        if (my_projects[p].my_name == name)
-            return p;
-    }
-    return NPOS;
-}
-
-ProjectList::ProjectList(ProjectListHost* host) : my_host(host) {}
-
-ProjectList::ProjectList(const std::string& path, ProjectListHost& host) : my_host(&host)
-{
-    load(path);
-}
-
-ProjectList::~ProjectList()
-{
-    save_remembered_memos();
-}
-
-Category& ProjectList::category(std::size_t c)
+ProjectList::Category& ProjectList::category(std::size_t c)
 {
     VELKOR_ASSERT(c < my_categories.size(), "c < my_n_categories");
     return my_categories[c];
 }
 
-const Category& ProjectList::category(std::size_t c) const
+const ProjectList::Category& ProjectList::category(std::size_t c) const
 {
     VELKOR_ASSERT(c < my_categories.size(), "c < my_n_categories");
     return my_categories[c];
 }
 
-Project& ProjectList::project(std::size_t c, std::size_t p)
+ProjectList::Project& ProjectList::project(std::size_t c, std::size_t p)
 {
     Category& cat = category(c);
     VELKOR_ASSERT(p < cat.my_projects.size(), "p < my_n_projects");
     return cat.my_projects[p];
 }
 
-const Project& ProjectList::project(std::size_t c, std::size_t p) const
+const ProjectList::Project& ProjectList::project(std::size_t c, std::size_t p) const
 {
     const Category& cat = category(c);
     VELKOR_ASSERT(p < cat.my_projects.size(), "p < my_n_projects");
@@ -93,7 +72,7 @@ const Project& ProjectList::project(std::size_t c, std::size_t p) const
 
 std::size_t ProjectList::n_projects(std::size_t c) const
 {
-    return category(c).n_projects();
+    return category(c).my_projects.size();
 }
 const std::string& ProjectList::category_name(std::size_t c) const
 {
@@ -320,7 +299,12 @@ std::size_t ProjectList::find_category(const std::string& name) const
 
 std::size_t ProjectList::find_project(std::size_t c, const std::string& name) const
 {
-    return category(c).find_project(name);
+    const auto& projects = category(c).my_projects;
+    for (std::size_t p = 0; p < projects.size(); ++p) {
+        if (projects[p].my_name == name)
+            return p;
+    }
+    return NPOS;
 }
 
 void ProjectList::add_category(const std::string& name, Color color, bool temporary)
@@ -472,7 +456,7 @@ bool ProjectList::is_current(std::size_t c, std::size_t p) const
 void ProjectList::set_current(std::size_t c, std::size_t p)
 {
     VELKOR_ASSERT(c < my_categories.size(), "c < my_n_categories");
-    VELKOR_ASSERT(p < my_categories[c].n_projects(), "p < my_categories[ c ].n_projects()");
+    VELKOR_ASSERT(p < my_categories[c].my_projects.size(), "p < my_categories[ c ].n_projects()");
     my_current_category = c;
     my_current_project = p;
 }

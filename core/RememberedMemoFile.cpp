@@ -89,14 +89,14 @@ void read_remembered_memos(std::string_view text, ProjectList& list)
 std::string format_remembered_memos(const ProjectList& list)
 {
     std::string out(kHeader);
-    for (const Category& cat : list.categories()) {
-        if (cat.my_flags.is_temporary())
+    for (std::size_t c = 0; c < list.n_categories(); ++c) {
+        if (list.is_category_temporary(c))
             continue;
-        for (const Project& proj : cat.my_projects) {
-            if (proj.my_flags.is_temporary() || proj.my_memos.empty())
+        for (std::size_t p = 0; p < list.n_projects(c); ++p) {
+            if (list.is_project_temporary(c, p) || !list.has_remembered_memos(c, p))
                 continue;
-            out += '[' + cat.my_name + '\t' + proj.my_name + "]\r\n";
-            for (const std::string& memo : proj.my_memos)
+            out += '[' + list.category_name(c) + '\t' + list.project_name(c, p) + "]\r\n";
+            for (const std::string& memo : list.first_remembered_memo(c, p))
                 out += 'm' + encode_memo_line_breaks(memo) + "\r\n";
         }
     }

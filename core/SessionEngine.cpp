@@ -31,34 +31,29 @@ std::string CoBeforeCiPrompt(long shortfall_seconds)
 }
 
 SessionEngine::SessionEngine(SessionServices services)
-    : my_services(std::move(services)), my_memo(my_state, my_services.settings, my_services.dialogs)
+    : my_services(std::move(services)), my_memo(my_state, my_services.settings, my_services.dialogs, my_services.lists)
 {
     my_memo.read_settings();
+    my_services.lists.set_follower(this);
 }
 
-void SessionEngine::set_project_list(ProjectList* list)
+SessionEngine::~SessionEngine()
 {
-    my_list = list;
-    my_memo.set_project_list(list);
+    my_services.lists.set_follower(nullptr);
 }
 
-void SessionEngine::replace_project_list_after_reload(ProjectList* fresh)
+void SessionEngine::list_reloaded(const ProjectList& old, ProjectList& fresh)
 {
-    bool was_open = is_checked_in();
-    std::string category = was_open ? my_list->current_category_name() : std::string();
-    std::string project = was_open ? my_list->current_project_name() : std::string();
-    set_project_list(fresh);
-    if (!was_open)
+    if (!old.is_current_project())
         return;
-    std::size_t c = fresh ? fresh->find_category(category) : NPOS;
-    std::size_t p = c == NPOS ? NPOS : fresh->find_project(c, project);
+    std::size_t c = fresh.find_category(old.current_category_name());
+    std::size_t p = c == NPOS ? NPOS : fresh.find_project(c, old.current_project_name());
     if (p != NPOS) {
-        fresh->set_current(c, p);
+        fresh.set_current(c, p);
         return;
     }
     // The session's project is gone: nothing to record it against.
-    if (fresh)
-        fresh->clear_current();
+    fresh.clear_current();
     clear_record();
     my_services.listener.session_closed();
     my_services.listener.start_reminder_timer();
@@ -67,7 +62,8 @@ void SessionEngine::replace_project_list_after_reload(ProjectList* fresh)
 
 bool SessionEngine::is_checked_in() const
 {
-    return my_list && my_list->is_current_project();
+    const ProjectList* list = project_list();
+    return list && list->is_current_project();
 }
 
 bool SessionEngine::check_out_for_exit()
@@ -77,7 +73,7 @@ bool SessionEngine::check_out_for_exit()
 
 int SessionEngine::rate_of(std::size_t c, std::size_t p) const
 {
-    return my_list->effective_rate(c, p, get_int(my_services.settings, kRate));
+    return project_list()->effective_rate(c, p, get_int(my_services.settings, kRate));
 }
 
 long SessionEngine::elapsed_seconds() const
@@ -88,10 +84,11 @@ long SessionEngine::elapsed_seconds() const
 void SessionEngine::write_open_record()
 {
     VELKOR_ASSERT(is_checked_in(), "is_current_project()");
-    std::size_t c = my_list->current_category();
-    std::size_t p = my_list->current_project();
+    const ProjectList& list = *project_list();
+    std::size_t c = list.current_category();
+    std::size_t p = list.current_project();
     record_written(my_services.record.WriteDazezUrureRecord(1, my_state.check_in_time, my_state.check_in_date,
-                                                            my_list->category_name(c), my_list->project_name(c, p),
+                                                            list.category_name(c), list.project_name(c, p),
                                                             rate_of(c, p), my_state.memo, my_state.environment));
 }
 
@@ -108,7 +105,8 @@ void SessionEngine::record_written(RecordWriteResult result)
 
 bool SessionEngine::CheckIn(std::size_t c, std::size_t p, bool shift, bool resume)
 {
-    VELKOR_ASSERT(my_list != nullptr, "my_list != NULL");
+    ProjectList* list = project_list();
+    VELKOR_ASSERT(list != nullptr, "my_list != NULL");
     if (!resume) {
         my_services.listener.autobackup_check();
         if (my_services.check_environment && !my_services.check_environment(my_state.environment))
@@ -122,10 +120,10 @@ bool SessionEngine::CheckIn(std::size_t c, std::size_t p, bool shift, bool resum
         if (my_state.offset_active)
             moment -= my_state.offset;
         CurrentDateTime(moment, my_state.check_in_date, my_state.check_in_time);
-        my_list->set_current(c, p);
+        list->set_current(c, p);
         write_open_record();
     } else {
-        my_list->set_current(c, p);
+        list->set_current(c, p);
     }
     my_services.listener.start_reminder_timer();
     my_services.listener.update_caption();
@@ -171,15 +169,15 @@ bool SessionEngine::CheckOut(bool memo_by_shift, CheckOutAction action)
     if (action == CheckOutAction::Record) {
         my_state.last_check_out_moment = static_cast<std::uint32_t>(moment);
         my_state.last_check_out_time = my_state.check_out_time;
-        std::size_t c = my_list->current_category();
-        std::size_t p = my_list->current_project();
+        std::size_t c = project_list()->current_category();
+        std::size_t p = project_list()->current_project();
         AppendResult result = AppendResult::Retry;
         while (result == AppendResult::Retry)
             result = WriteCheckoutRecord(c, p, memo_by_shift);
         if (result != AppendResult::Written)
             return false;
         // A wall clock set back by more than an hour can leave a negative duration; it adds nothing.
-        my_list->add_seconds(c, p, static_cast<std::uint32_t>(std::max(duration, 0L)));
+        project_list()->add_seconds(c, p, static_cast<std::uint32_t>(std::max(duration, 0L)));
     }
     end_session();
     my_services.listener.autobackup_check();
@@ -189,7 +187,7 @@ bool SessionEngine::CheckOut(bool memo_by_shift, CheckOutAction action)
 void SessionEngine::end_session()
 {
     clear_record();
-    my_list->clear_current();
+    project_list()->clear_current();
     my_services.listener.session_closed();
     my_services.listener.start_reminder_timer();
     my_services.listener.update_caption();
@@ -251,7 +249,8 @@ bool SessionEngine::EnterMemoNow()
 {
     if (!is_checked_in())
         return false;
-    if (!my_memo.AskForMemo(my_list->current_category(), my_list->current_project(), MemoPurpose::MemoNow))
+    const ProjectList& list = *project_list();
+    if (!my_memo.AskForMemo(list.current_category(), list.current_project(), MemoPurpose::MemoNow))
         return false;
     write_open_record();
     return true;

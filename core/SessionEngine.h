@@ -6,6 +6,7 @@
 #include "core/LockdownSwitches.h"
 #include "core/LogWriter.h"
 #include "core/MemoRequest.h"
+#include "core/ProgramWideList.h"
 #include "core/SessionControl.h"
 #include "core/SessionState.h"
 #include "core/SessionUi.h"
@@ -38,6 +39,8 @@ struct SessionServices
     IniFile& settings;
     SessionDialogs& dialogs;
     SessionListener& listener;
+    /// The program-wide list; the engine follows its reloads.
+    ProgramWideList& lists;
     LogWriter& log;
     DazezUrureRecord& record;
     /// The required-variable check: rebuilds the environment string, or shows its message and returns false.
@@ -45,17 +48,20 @@ struct SessionServices
     LockdownSwitches switches = kLockdownSwitches;
 };
 
-class SessionEngine : public SessionControl
+class SessionEngine : public SessionControl, public ListFollower
 {
 public:
+    /// Follows the reloads of services.lists until it is destroyed.
     explicit SessionEngine(SessionServices services);
+    ~SessionEngine() override;
+    SessionEngine(const SessionEngine&) = delete;
+    SessionEngine& operator=(const SessionEngine&) = delete;
 
-    /// The program-wide list; replaced lists that keep their current indices are set here.
-    void set_project_list(ProjectList* list);
-    ProjectList* project_list() const { return my_list; }
+    /// The program-wide list, or null while none is loaded.
+    ProjectList* project_list() const { return my_services.lists.get(); }
     /// A list read again from the project file: the open session survives only when its category
     /// and project names both exist in it; otherwise it ends without a record.
-    void replace_project_list_after_reload(ProjectList* fresh);
+    void list_reloaded(const ProjectList& old, ProjectList& fresh) override;
 
     SessionState& state() { return my_state; }
     const SessionState& state() const { return my_state; }
@@ -121,7 +127,6 @@ private:
     SessionServices my_services;
     SessionState my_state;
     MemoRequest my_memo;
-    ProjectList* my_list = nullptr;
 };
 
 } // namespace velkor

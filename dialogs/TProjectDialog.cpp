@@ -96,10 +96,7 @@ void TProjectDialog::set_add_to_all_choice(bool on)
 TProjectDialog::TProjectDialog(ProjectEditorHost& host, IniFile& settings, Prompt& prompt, QWidget* parent)
     : QDialog(parent), my_host(host), my_settings(settings), my_prompt(prompt), my_color_chooser(choose_with_qt)
 {
-    const ProjectList* current = host.program_wide_list();
-    auto copy = current != nullptr ? std::make_unique<ProjectList>(*current) : std::make_unique<ProjectList>();
-    my_list = copy.get();
-    my_previous = host.replace_program_wide_list(std::move(copy));
+    my_list = &host.begin_edit();
     my_selected.assign(my_list->n_categories(), 0);
 
     setWindowTitle(QStringLiteral("Add/Delete/Change Categories and Projects"));
@@ -429,18 +426,11 @@ void TProjectDialog::done(int result)
 void TProjectDialog::finish(bool keep)
 {
     my_finished = true;
-    if (keep) {
-        if (my_list->host() != nullptr) // a list that was never loaded has no file to write
-            my_list->save();
-        if (my_previous)
-            my_previous->forget_memo_file();
-        my_previous.reset();
-    } else {
-        std::unique_ptr<ProjectList> copy = my_host.replace_program_wide_list(std::move(my_previous));
-        if (copy)
-            copy->forget_memo_file();
-    }
     my_list = nullptr;
+    if (keep)
+        my_host.keep_edit();
+    else
+        my_host.cancel_edit();
     changed(keep);
 }
 

@@ -5,7 +5,7 @@
 // closing the window, or destroying the dialog unfinished) puts the previous list back.
 
 #include "classlib/Color.h"
-#include "core/Project.h"
+#include "core/ProjectAttributes.h"
 
 #include <QDialog>
 
@@ -38,8 +38,8 @@ public:
     /// Shows the colour chooser: the chosen colour, or nothing when the user cancels.
     using ColorChooser = std::function<std::optional<Color>(Color current, const QString& title, QWidget* parent)>;
 
-    /// Puts a copy of the host's list in its place (an empty list when the host has none).
-    /// host, settings and prompt must outlive the dialog.
+    /// Puts a copy of the host's list in its place (begin_edit). host, settings and prompt must
+    /// outlive the dialog.
     TProjectDialog(ProjectEditorHost& host, IniFile& settings, Prompt& prompt, QWidget* parent = nullptr);
     /// Restores the previous list if the dialog never finished.
     ~TProjectDialog() override;
@@ -127,8 +127,7 @@ private:
     IniFile& my_settings;
     Prompt& my_prompt;
     ColorChooser my_color_chooser;
-    std::unique_ptr<ProjectList> my_previous; ///< the list in use when the dialog opened
-    ProjectList* my_list = nullptr;           ///< the working copy, owned by the host while open
+    ProjectList* my_list = nullptr; ///< the working copy, owned by the host while open
     bool my_finished = false;
     std::vector<std::size_t> my_selected; ///< last selected project per category
     bool my_copy_pending = false;

@@ -97,8 +97,8 @@ TEST_F(ApplicationTest, BadArgumentsAndAHeldLockEndTheStartWithTheirMessages)
     prompt.clear();
     auto first = start({"-l", "shared.log"});
     ASSERT_TRUE(started);
-    EXPECT_EQ(first->log_file_path(), "shared.log");
-    EXPECT_EQ(first->mirror_path(), "shared.clg");
+    EXPECT_EQ(first->workspace().log_file(), "shared.log");
+    EXPECT_EQ(first->workspace().mirror_file(), "shared.clg");
     auto second = start({"-l", "shared.log"});
     EXPECT_FALSE(started);
     ASSERT_EQ(prompt.count(), 2u);
@@ -107,7 +107,7 @@ TEST_F(ApplicationTest, BadArgumentsAndAHeldLockEndTheStartWithTheirMessages)
               (Message{"Cannot start Velkor: the log file\n\"shared.log\"\nis currently in use by "
                        "another Velkor.",
                        "Error", Buttons::Ok, Icon::Stop}));
-    EXPECT_TRUE(first->log_lock().is_held());
+    EXPECT_TRUE(first->workspace().holds_log_lock());
 }
 
 TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
@@ -139,7 +139,7 @@ TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
 TEST_F(ApplicationTest, QueryCloseWhileCheckedInFollowsExitWhileCheckedIn)
 {
     auto app = start();
-    app->set_project_list(std::make_unique<ProjectList>());
+    app->lists().adopt(std::make_unique<ProjectList>());
     FakeSession session;
     app->set_session_control(&session);
     MainVKWindow* client = app->client();
@@ -190,7 +190,7 @@ TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFla
     app->set_exit_hooks([&] { ++hot_key_released; }, nullptr);
 
     FakeSession session;
-    app->set_project_list(std::make_unique<ProjectList>());
+    app->lists().adopt(std::make_unique<ProjectList>());
     app->set_session_control(&session);
     QAction* exit_without = app->frame()->findChild<QAction*>("cmd9070");
     ASSERT_NE(exit_without, nullptr);
@@ -207,7 +207,7 @@ TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFla
 
     // Not checked in, it is plain Exit; the idle flags were saved by the first exit.
     app->set_session_control(&app->client()->engine());
-    app->client()->replace_program_wide_list(nullptr);
+    app->lists().adopt(nullptr);
     put(app->settings(), kConfirmExit, "1");
     prompt.answer(Answer::No);
     app->frame()->findChild<QAction*>("cmd9070")->trigger();

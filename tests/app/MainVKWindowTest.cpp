@@ -285,7 +285,7 @@ TEST_F(MainVKWindowTest, HitTestGivesListIndicesPastHiddenCategoriesAndProjects)
     const GridRect& one = w.layout().cells[1].lines[0].clip;
     EXPECT_EQ(w.hit_test(QPoint(one.left + 2, one.top + 2), false), (MainVKWindow::Hit{2, 0}));
     // A list replaced since the last paint is not hit with the old grid's indices.
-    w.replace_program_wide_list(std::make_unique<ProjectList>());
+    app->lists().adopt(std::make_unique<ProjectList>());
     EXPECT_EQ(w.hit_test(first_line, false), std::nullopt);
 }
 

@@ -129,24 +129,27 @@ TEST_F(SessionEngineTest, AFailedCrashRecordReachesTheListenerAndTheSessionGoesO
     EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\r\n");
 }
 
-TEST_F(SessionEngineTest, SessionSurvivesAReloadOnlyWhenItsNamesRemain)
+TEST_F(SessionEngineTest, SessionSurvivesAReloadWhereItsNamesRemain)
 {
     SessionEngine& e = start();
     ASSERT_TRUE(e.CheckIn(1, 0, false));
-    ProjectList moved, renamed;
-    moved.add_category("Home", 0, false);
-    moved.add_project(0, "Shed", false);
-    moved.add_project(0, "Garden", false);
-    e.replace_project_list_after_reload(&moved);
-    EXPECT_TRUE(moved.is_current(0, 1) && record_open());
+    write_file(dir.file("project.txt"), "[categories]\r\ncHome\r\n[Home]\r\npShed\r\npGarden\r\n");
+    ProjectList& moved = lists.reload();
+    EXPECT_TRUE(moved.is_current(0, 1));
+    EXPECT_TRUE(e.is_checked_in() && record_open());
+    EXPECT_EQ(listener.closed, 0);
+}
 
-    renamed.add_category("Home", 0, false);
-    renamed.add_project(0, "Yard", false);
-    e.replace_project_list_after_reload(&renamed);
-    EXPECT_FALSE(e.is_checked_in() || record_open());
+TEST_F(SessionEngineTest, SessionEndsWithoutARecordWhenAReloadLosesItsProject)
+{
+    SessionEngine& e = start();
+    ASSERT_TRUE(e.CheckIn(1, 0, false));
+    write_file(dir.file("project.txt"), "[categories]\r\ncHome\r\n[Home]\r\npYard\r\n");
+    lists.reload();
+    EXPECT_FALSE(e.is_checked_in());
+    EXPECT_FALSE(record_open());
     EXPECT_FALSE(std::filesystem::exists(log_path));
     EXPECT_EQ(listener.closed, 1);
-    e.set_project_list(&list);
 }
 
 } // namespace
