@@ -1,26 +1,24 @@
 #include "app/MainVKWindow.h"
 
 #include "app/Application.h"
-#include "app/QtSessionDialogs.h"
-#include "app/ReminderTimer.h"
+#include "app/ClickHandler.h"
+#include "app/ExitControl.h"
+#include "app/MainCommands.h"
 #include "app/ScrollBarManager.h"
-#include "base/Prompt.h"
+#include "app/SessionHost.h"
+#include "app/WindowChrome.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/Clock.h"
-#include "core/EnvList.h"
-#include "core/LogWriter.h"
 #include "core/PastTimeScan.h"
 #include "core/SessionControl.h"
 #include "core/SessionEngine.h"
 #include "core/SessionRecovery.h"
-#include "core/VariableLookup.h"
 #include "dialogs/TProgress.h"
 #include "dialogs/TProjectDialog.h"
+#include "presentation/Caption.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
+#include <QMouseEvent>
 
 namespace velkor {
 
@@ -37,6 +35,10 @@ struct BusyScope
 
 MainVKWindow::MainVKWindow(Application& app, QWidget* parent, const Clock* clock)
     : QWidget(parent), my_app(app), my_clock(clock ? *clock : SystemClock::instance()),
+      my_session(std::make_unique<SessionHost>(app, my_clock, *this, this)),
+      my_exit(std::make_unique<ExitControl>(app)), my_chrome(new WindowChrome(app, *this, my_clock)),
+      my_commands(std::make_unique<MainCommands>(app, *this, *my_chrome, *my_exit)),
+      my_clicks(std::make_unique<ClickHandler>(app, *this, engine(), *my_chrome)),
       my_scroll_bars(std::make_unique<ScrollBarManager>(*this))
 {
     setObjectName("mainVKWindow");
@@ -45,7 +47,7 @@ MainVKWindow::MainVKWindow(Application& app, QWidget* parent, const Clock* clock
     setFocusPolicy(Qt::StrongFocus);
     my_refresh_timer.setInterval(1000);
     connect(&my_refresh_timer, &QTimer::timeout, this, &MainVKWindow::refresh_current_line);
-    create_session_engine();
+    my_app.set_session_control(&engine());
     read_display_settings();
 }
 
@@ -56,60 +58,26 @@ MainVKWindow::~MainVKWindow()
     my_app.settings().flush();
 }
 
-void MainVKWindow::create_session_engine()
+SessionEngine& MainVKWindow::engine()
 {
-    IniFile& settings = my_app.settings();
-    Prompt& prompt = my_app.prompt();
-    Workspace& workspace = my_app.workspace();
-    ProgramWideList& lists = my_app.lists();
-    my_dialogs = std::make_unique<QtSessionDialogs>(settings, prompt, my_clock, lists, this);
-    my_log = std::make_unique<LogWriter>(
-        prompt, settings, [&workspace] { return workspace.log_file(); },
-        [&lists]() -> const ProjectList& {
-            static const ProjectList none;
-            return lists.get() ? *lists.get() : none;
-        },
-        [this] { return my_engine ? my_engine->state().environment : std::string(); }, [this] { my_app.exit_steps(); });
-    auto check_environment = [this](std::string& environment) {
-        VariableLookup lookup(my_app.command_line().arguments());
-        return my_app.env_list().build_environment_string(lookup, my_app.prompt(), environment);
-    };
-    my_engine = std::make_unique<SessionEngine>(SessionServices{my_clock, settings, *my_dialogs, *this, lists, *my_log,
-                                                                workspace.crash_record(), check_environment});
-    my_app.set_session_control(my_engine.get());
-}
-
-void MainVKWindow::create_menus(QMenuBar* bar)
-{
-    QMenu* file = bar->addMenu("&File");
-    file->setObjectName("menuFile");
-    auto add = [this, file](const char* text, int id) {
-        QAction* action = file->addAction(text);
-        action->setObjectName(QString("cmd%1").arg(id));
-        action->setData(id);
-        connect(action, &QAction::triggered, this, [this, id] { command(id); });
-    };
-    add("Exit &without checking out", kCmdExitWithoutCheckingOut);
-    add("&Exit", kCmdExit);
-}
-
-void MainVKWindow::command(int id)
-{
-    switch (id) {
-    case kCmdExit:
-        ExitCommand();
-        break;
-    case kCmdExitWithoutCheckingOut:
-        ExitWithoutCheckingOut();
-        break;
-    default:
-        break;
-    }
+    return my_session->engine();
 }
 
 void MainVKWindow::SetupWindow()
 {
-    SetupInput();
+    my_chrome->set_up(
+        [this] {
+            ReminderSubject subject;
+            const ProjectList* list = my_app.project_list();
+            subject.checked_in = list && list->is_current_project();
+            if (subject.checked_in) {
+                subject.category = list->current_category_name();
+                subject.project = list->current_project_name();
+                subject.memo = engine().state().memo;
+            }
+            return subject;
+        },
+        [this] { update_caption(); }, [this] { return !my_first_paint; });
     my_app.session().load_clock_flags();
     update_tray_icon();
     update_caption();
@@ -131,13 +99,23 @@ void MainVKWindow::read_display_settings()
                                                my_app.prompt());
     if (my_display.font != old_font)
         my_font_changed = true;
-    my_engine->memo().read_settings();
-    // The reminder exists once the window is set up; it reads its intervals itself then.
-    if (my_reminder)
-        my_reminder->read_settings();
+    engine().memo().read_settings();
+    my_chrome->read_reminder_settings();
     set_full_redraw();
-    update_icon();
+    my_chrome->update_icon();
     update();
+}
+
+void MainVKWindow::mousePressEvent(QMouseEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const ClickKeys keys{modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier)};
+    if (event->button() == Qt::LeftButton)
+        my_clicks->left_button_down(event->position().toPoint(), keys, event->buttons().testFlag(Qt::RightButton));
+    else if (event->button() == Qt::RightButton)
+        my_clicks->right_button_down(keys);
+    else
+        QWidget::mousePressEvent(event);
 }
 
 // ---- The project list ------------------------------------------------------------------------
@@ -255,7 +233,7 @@ void MainVKWindow::run_startup_actions()
 
 RecoveryResult MainVKWindow::RecoverSession()
 {
-    RecoveryResult result = velkor::RecoverSession(*my_engine, my_app.prompt());
+    RecoveryResult result = velkor::RecoverSession(engine(), my_app.prompt());
     if (result.outcome == RecoveryOutcome::Continued)
         follow_up_recovery(result);
     return result;
@@ -282,8 +260,7 @@ void MainVKWindow::follow_up_recovery(const RecoveryResult& result)
 
 void MainVKWindow::start_reminder_timer()
 {
-    if (my_on_start_reminder)
-        my_on_start_reminder();
+    my_chrome->start_reminder();
 }
 
 void MainVKWindow::session_closed()
@@ -301,96 +278,16 @@ void MainVKWindow::crash_record_not_written(RecordWriteResult)
 
 void MainVKWindow::update_caption()
 {
-    const ProjectList* list = my_engine->project_list();
-    CaptionInput input;
-    input.checked_in = list && list->is_current_project();
-    input.show_grand_total = my_display.show_grand_total;
-    if (input.show_grand_total && list) {
-        for (std::size_t c = 0; c < list->n_categories(); ++c)
-            for (std::size_t p = 0; p < list->n_projects(c); ++p)
-                input.total_seconds += list->project_seconds(c, p);
-        if (input.checked_in)
-            input.total_seconds += my_engine->elapsed_seconds();
-    }
-    if (input.checked_in)
-        input.project_name = list->current_project_name();
-    input.title_mode = my_display.title_mode;
-    input.window_title = my_app.window_title();
+    const long elapsed = engine().is_checked_in() ? engine().elapsed_seconds() : 0;
+    const CaptionInput input = caption_input(my_app.project_list(), elapsed, my_display.show_grand_total,
+                                             my_display.title_mode, my_app.window_title());
     window()->setWindowTitle(QString::fromStdString(build_caption(input).caption));
     update_tray_icon();
 }
 
 void MainVKWindow::update_tray_icon()
 {
-    if (!my_on_caption_changed)
-        return;
-    const ProjectList* list = my_engine->project_list();
-    bool checked_in = list && list->is_current_project();
-    my_on_caption_changed(checked_in, checked_in ? list->current_project_name() : std::string());
-}
-
-// ---- Exit ----------------------------------------------------------------------------------
-
-bool MainVKWindow::QueryClose()
-{
-    IniFile& settings = my_app.settings();
-    settings.flush();
-    ProjectList* list = my_app.project_list();
-    if (!list) {
-        if (!get_flag(settings, kConfirmExit))
-            return true;
-        return my_app.prompt().message("Do you really want to exit?", "Velkor", Buttons::YesNo, Icon::Question) ==
-               Answer::Yes;
-    }
-    (void)my_app.lists().save_remembered_memos();
-    if (!my_app.session().is_checked_in())
-        return true;
-    return query_close_while_checked_in();
-}
-
-bool MainVKWindow::query_close_while_checked_in()
-{
-    SessionControl& session = my_app.session();
-    switch (get_int(my_app.settings(), kExitWhileCheckedIn)) {
-    case 0:
-        // A check-out that did not happen (cancelled, log not written) must not end the program.
-        return session.check_out_for_exit();
-    case 1:
-        return true;
-    case 2:
-        switch (my_app.prompt().message("Velkor is about to exit.\nDo you want to check out of your current project?",
-                                        "You are still checked in!", Buttons::YesNoCancel, Icon::Question)) {
-        case Answer::Yes:
-            return session.check_out_for_exit();
-        case Answer::No:
-            return true;
-        default:
-            return false;
-        }
-    case 3:
-        my_app.prompt().message("You must check out of the current project\nbefore Velkor can exit.",
-                                "You are still checked in!", Buttons::Ok, Icon::Exclamation);
-        return false;
-    default:
-        return true;
-    }
-}
-
-void MainVKWindow::ExitCommand()
-{
-    if (QueryClose())
-        my_app.exit_steps();
-}
-
-void MainVKWindow::ExitWithoutCheckingOut()
-{
-    if (!my_app.session().is_checked_in()) {
-        ExitCommand();
-        return;
-    }
-    if (my_app.prompt().message("Are you sure?", "Exit without checking out", Buttons::YesNo, Icon::Question) ==
-        Answer::Yes)
-        my_app.exit_steps();
+    my_chrome->show_state(build_caption(caption_input(my_app.project_list(), 0, false, 0, std::string())));
 }
 
 } // namespace velkor

@@ -1,5 +1,7 @@
 #include "app/Application.h"
+#include "app/ExitControl.h"
 #include "app/FrameWindow.h"
+#include "app/MainCommands.h"
 #include "app/MainVKWindow.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
@@ -114,16 +116,16 @@ TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
 {
     auto app = start();
     MainVKWindow* client = app->client();
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(client->exit_control().QueryClose());
     EXPECT_EQ(prompt.count(), 0u);
 
     put(app->settings(), kConfirmExit, "1");
     prompt.answer(Answer::No);
-    EXPECT_FALSE(client->QueryClose());
+    EXPECT_FALSE(client->exit_control().QueryClose());
     EXPECT_EQ(prompt.last(), (Message{"Do you really want to exit?", "Velkor", Buttons::YesNo, Icon::Question}));
     EXPECT_NE(ini().find("ConfirmExit=1"), std::string::npos); // the query flushes first
     prompt.answer(Answer::Yes);
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(client->exit_control().QueryClose());
 
     // The frame's close box asks the same question and stays open on No.
     app->show_main_window();
@@ -147,36 +149,36 @@ TEST_F(ApplicationTest, QueryCloseWhileCheckedInFollowsExitWhileCheckedIn)
                                  "You are still checked in!", Buttons::Ok, Icon::Exclamation};
 
     // Missing from the settings: refused with the message.
-    EXPECT_FALSE(client->QueryClose());
+    EXPECT_FALSE(client->exit_control().QueryClose());
     EXPECT_EQ(prompt.last(), must_check_out);
 
     put(app->settings(), kExitWhileCheckedIn, "0");
     session.check_out_succeeds = false;
-    EXPECT_FALSE(client->QueryClose()); // a check-out that did not happen keeps the program running
+    EXPECT_FALSE(client->exit_control().QueryClose()); // a check-out that did not happen keeps the program running
     session.check_out_succeeds = true;
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(client->exit_control().QueryClose());
     EXPECT_EQ(session.check_outs, 2);
-    EXPECT_TRUE(client->QueryClose()); // no longer checked in
+    EXPECT_TRUE(client->exit_control().QueryClose()); // no longer checked in
     EXPECT_EQ(session.check_outs, 2);
 
     session.checked_in = true;
     prompt.clear();
     put(app->settings(), kExitWhileCheckedIn, "1");
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(client->exit_control().QueryClose());
     put(app->settings(), kExitWhileCheckedIn, "9");
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(client->exit_control().QueryClose());
     EXPECT_EQ(prompt.count(), 0u);
 
     put(app->settings(), kExitWhileCheckedIn, "2");
     prompt.answer(Answer::Cancel);
-    EXPECT_FALSE(client->QueryClose());
+    EXPECT_FALSE(client->exit_control().QueryClose());
     EXPECT_EQ(prompt.last(), (Message{"Velkor is about to exit.\nDo you want to check out of your current project?",
                                       "You are still checked in!", Buttons::YesNoCancel, Icon::Question}));
     prompt.answer(Answer::No);
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(client->exit_control().QueryClose());
     EXPECT_EQ(session.check_outs, 2);
     prompt.answer(Answer::Yes);
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(client->exit_control().QueryClose());
     EXPECT_EQ(session.check_outs, 3);
 }
 
@@ -238,7 +240,7 @@ TEST_F(ApplicationTest, GeometryIsWrittenInPlaceOnMoveAndResizeAndKeepsTheRestOf
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->pos() == QPoint(120, 130) && frame->width() == 500; }));
     // The stored size is the outer one, frame included.
     QSize outer = frame->frameGeometry().size();
-    app->client()->command(kCmdExit);
+    app->client()->commands().run(kCmdExit);
     EXPECT_TRUE(app->quit_requested());
     app.reset();
     EXPECT_EQ(ini(), "; my settings\r\n[velkors]\r\nWindowPosition=120 130\r\nFavourite=blue\r\nWindowSize=" +

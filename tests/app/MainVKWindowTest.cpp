@@ -2,11 +2,13 @@
 #include "app/Application.h"
 #include "app/DisplaySettings.h"
 #include "app/GridPainter.h"
+#include "app/MainCommands.h"
 #include "app/MainMenu.h"
 #include "app/MyScrollBar.h"
 #include "app/ReminderTimer.h"
 #include "app/ScrollBarManager.h"
 #include "app/SystemTray.h"
+#include "app/WindowChrome.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/DazezUrureRecord.h"
@@ -280,10 +282,10 @@ TEST_F(MainVKWindowTest, HitTestGivesListIndicesPastHiddenCategoriesAndProjects)
     ASSERT_EQ(w.layout().cells.size(), 2u);
     const GridCell& beta = w.layout().cells[0];
     QPoint first_line(beta.lines[0].clip.left + 2, beta.lines[0].clip.top + 2);
-    EXPECT_EQ(w.hit_test(first_line, false), (MainVKWindow::Hit{1, 1}));
-    EXPECT_EQ(w.hit_test(QPoint(beta.left + beta.width / 2, beta.header_y + 2), true), (MainVKWindow::Hit{1, NPOS}));
+    EXPECT_EQ(w.hit_test(first_line, false), (ListHit{1, 1}));
+    EXPECT_EQ(w.hit_test(QPoint(beta.left + beta.width / 2, beta.header_y + 2), true), (ListHit{1, NPOS}));
     const GridRect& one = w.layout().cells[1].lines[0].clip;
-    EXPECT_EQ(w.hit_test(QPoint(one.left + 2, one.top + 2), false), (MainVKWindow::Hit{2, 0}));
+    EXPECT_EQ(w.hit_test(QPoint(one.left + 2, one.top + 2), false), (ListHit{2, 0}));
     // A list replaced since the last paint is not hit with the old grid's indices.
     app->lists().adopt(std::make_unique<ProjectList>());
     EXPECT_EQ(w.hit_test(first_line, false), std::nullopt);
@@ -408,13 +410,13 @@ TEST_F(MainVKWindowInput, ClicksSwitchProjectsWithOneRecordAndTheTrayFollowsClic
     SystemTray::set_tray_available([] { return true; });
     write_file(dir.file("velkors.ini"), "[velkors]\r\nCloseOnSelect=n\r\nUseSystemTray=1\r\n");
     MainVKWindow& w = start();
-    w.update_icon();
-    ASSERT_TRUE(w.system_tray()->is_shown());
+    w.chrome().update_icon();
+    ASSERT_TRUE(w.chrome().system_tray()->is_shown());
 
     click(0, 0);
     EXPECT_EQ(current(), "Alpha/Write");
     EXPECT_EQ(records(), 0);
-    EXPECT_EQ(w.system_tray()->tip(), "Write");
+    EXPECT_EQ(w.chrome().system_tray()->tip(), "Write");
     clock.advance(600);
     click(2, 0);
     EXPECT_EQ(current(), "Gamma/One");
@@ -425,7 +427,7 @@ TEST_F(MainVKWindowInput, ClicksSwitchProjectsWithOneRecordAndTheTrayFollowsClic
     click(0, 0, Qt::RightButton);
     EXPECT_EQ(current(), "-");
     EXPECT_EQ(records(), 2);
-    EXPECT_EQ(w.system_tray()->tip(), "(idle)");
+    EXPECT_EQ(w.chrome().system_tray()->tip(), "(idle)");
     click(0, 0, Qt::RightButton);
     EXPECT_EQ(records(), 2);
     EXPECT_EQ(prompt.count(), 0u);
@@ -434,11 +436,11 @@ TEST_F(MainVKWindowInput, ClicksSwitchProjectsWithOneRecordAndTheTrayFollowsClic
     put(app->settings(), kReminderDurationIdle, "7");
     put_flag(app->settings(), kUseSystemTray, false);
     w.read_display_settings();
-    EXPECT_EQ(w.reminder_timer().idle_interval(), 7);
-    EXPECT_FALSE(w.system_tray()->is_shown());
+    EXPECT_EQ(w.chrome().reminder_timer().idle_interval(), 7);
+    EXPECT_FALSE(w.chrome().system_tray()->is_shown());
     put_flag(app->settings(), kUseSystemTray, true);
     w.read_display_settings();
-    EXPECT_TRUE(w.system_tray()->is_shown());
+    EXPECT_TRUE(w.chrome().system_tray()->is_shown());
     SystemTray::set_tray_available([] { return false; });
 }
 
@@ -488,12 +490,12 @@ TEST_F(MainVKWindowInput, ReloadThatLosesTheCurrentProjectDropsTheSessionWithout
     ASSERT_TRUE(std::filesystem::exists(dir.file("velkors.clg")));
 
     // Same names in the new list: the session goes on.
-    w.input_command(kCmdReloadProjects);
+    w.commands().run(kCmdReloadProjects);
     EXPECT_EQ(current(), "Gamma/One");
     EXPECT_EQ(prompt.count(), 0u);
 
     write_file(dir.file("project.txt"), "[categories]\r\ncAlpha\tD200,0,0;-1\r\n\r\n[Alpha]\r\npWrite\tD;-1\r\n");
-    w.input_command(kCmdReloadProjects);
+    w.commands().run(kCmdReloadProjects);
     ASSERT_EQ(prompt.count(), 1u);
     EXPECT_EQ(prompt.last(), (Message{"The project you were checked into is not in\nthe new project list.", "Velkor",
                                       Buttons::Ok, Icon::Exclamation}));
@@ -505,22 +507,22 @@ TEST_F(MainVKWindowInput, ReloadThatLosesTheCurrentProjectDropsTheSessionWithout
 TEST_F(MainVKWindowInput, MemoModeClearTotalsEditorGuardAndCloseOnSelect)
 {
     MainVKWindow& w = start();
-    w.input_command(kCmdMemoModeCheckOut);
+    w.commands().run(kCmdMemoModeCheckOut);
     EXPECT_EQ(get(app->settings(), kAskMemo), "o");
     EXPECT_EQ(w.engine().memo().ask_memo_mode(), AskMemoMode::EveryCheckOut);
-    w.input_command(kCmdMemoModeShift);
+    w.commands().run(kCmdMemoModeShift);
     EXPECT_EQ(get(app->settings(), kAskMemo), "n");
 
     app->project_list()->add_seconds(0, 0, 500);
-    w.input_command(kCmdClearTotals);
+    w.commands().run(kCmdClearTotals);
     EXPECT_EQ(app->project_list()->project_seconds(0, 0), 0u);
 
-    EXPECT_TRUE(w.can_change_projects());
+    EXPECT_TRUE(w.commands().can_change_projects());
     EXPECT_TRUE(is_absent_or_writable(dir.file("not-yet.txt")));
     std::filesystem::permissions(dir.file("project.txt"), std::filesystem::perms::owner_read);
-    EXPECT_FALSE(w.can_change_projects());
+    EXPECT_FALSE(w.commands().can_change_projects());
     ModalCloser closer;
-    w.input_command(kCmdEditProjects); // greyed: F2 must not open the editor either
+    w.commands().run(kCmdEditProjects); // greyed: F2 must not open the editor either
     EXPECT_EQ(closer.other_dialogs, 0);
 
     // CloseOnSelect: a check-in by click minimizes the window and stops the line refresh.
@@ -548,12 +550,12 @@ TEST_F(MainVKWindowInput, TheProjectEditorWaitsForTheScanThatAddsToTheList)
     int tried = 0;
     QTimer::singleShot(0, &w, [&] {
         ++tried; // F2 while the progress window handles events
-        w.input_command(kCmdEditProjects);
+        w.commands().run(kCmdEditProjects);
     });
     w.ScanPastTimes(false);
     EXPECT_EQ(tried, 1);
     EXPECT_EQ(editors, 0);
 
-    w.input_command(kCmdEditProjects);
+    w.commands().run(kCmdEditProjects);
     EXPECT_EQ(editors, 1);
 }
