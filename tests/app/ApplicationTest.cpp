@@ -138,48 +138,71 @@ TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
     EXPECT_FALSE(app->quit_requested()); // closing is not the exit steps
 }
 
-TEST_F(ApplicationTest, QueryCloseWhileCheckedInFollowsExitWhileCheckedIn)
+// A main window whose session is checked in (a fake), for the close query's cases.
+class CheckedInClose : public ApplicationTest
 {
-    auto app = start();
-    app->lists().adopt(std::make_unique<ProjectList>());
+protected:
+    CheckedInClose()
+    {
+        app = start();
+        app->lists().adopt(std::make_unique<ProjectList>());
+        app->set_session_control(&session);
+    }
+    ~CheckedInClose() override { app->set_session_control(nullptr); }
+    bool query_close() { return app->client()->exit_control().QueryClose(); }
+
+    std::unique_ptr<Application> app;
     FakeSession session;
-    app->set_session_control(&session);
-    MainVKWindow* client = app->client();
+};
+
+TEST_F(CheckedInClose, ExitWhileCheckedInMissingOr3RefusesWithItsMessage)
+{
     const Message must_check_out{"You must check out of the current project\nbefore Velkor can exit.",
                                  "You are still checked in!", Buttons::Ok, Icon::Exclamation};
-
-    // Missing from the settings: refused with the message.
-    EXPECT_FALSE(client->exit_control().QueryClose());
+    EXPECT_FALSE(query_close());
     EXPECT_EQ(prompt.last(), must_check_out);
+    put(app->settings(), kExitWhileCheckedIn, "3");
+    EXPECT_FALSE(query_close());
+    EXPECT_EQ(prompt.count(), 2u);
+    EXPECT_EQ(session.check_outs, 0);
+}
 
+TEST_F(CheckedInClose, ExitWhileCheckedIn0ClosesOnlyAfterACheckOutThatHappened)
+{
     put(app->settings(), kExitWhileCheckedIn, "0");
     session.check_out_succeeds = false;
-    EXPECT_FALSE(client->exit_control().QueryClose()); // a check-out that did not happen keeps the program running
+    EXPECT_FALSE(query_close()); // a check-out that did not happen keeps the program running
     session.check_out_succeeds = true;
-    EXPECT_TRUE(client->exit_control().QueryClose());
+    EXPECT_TRUE(query_close());
     EXPECT_EQ(session.check_outs, 2);
-    EXPECT_TRUE(client->exit_control().QueryClose()); // no longer checked in
+    EXPECT_TRUE(query_close()); // no longer checked in
     EXPECT_EQ(session.check_outs, 2);
-
-    session.checked_in = true;
-    prompt.clear();
-    put(app->settings(), kExitWhileCheckedIn, "1");
-    EXPECT_TRUE(client->exit_control().QueryClose());
-    put(app->settings(), kExitWhileCheckedIn, "9");
-    EXPECT_TRUE(client->exit_control().QueryClose());
     EXPECT_EQ(prompt.count(), 0u);
+}
 
+TEST_F(CheckedInClose, ExitWhileCheckedIn1OrAnUnknownValueClosesWithoutAWord)
+{
+    put(app->settings(), kExitWhileCheckedIn, "1");
+    EXPECT_TRUE(query_close());
+    put(app->settings(), kExitWhileCheckedIn, "9");
+    EXPECT_TRUE(query_close());
+    EXPECT_EQ(prompt.count(), 0u);
+    EXPECT_EQ(session.check_outs, 0);
+}
+
+TEST_F(CheckedInClose, ExitWhileCheckedIn2AsksAndFollowsTheAnswer)
+{
     put(app->settings(), kExitWhileCheckedIn, "2");
     prompt.answer(Answer::Cancel);
-    EXPECT_FALSE(client->exit_control().QueryClose());
+    EXPECT_FALSE(query_close());
     EXPECT_EQ(prompt.last(), (Message{"Velkor is about to exit.\nDo you want to check out of your current project?",
                                       "You are still checked in!", Buttons::YesNoCancel, Icon::Question}));
     prompt.answer(Answer::No);
-    EXPECT_TRUE(client->exit_control().QueryClose());
-    EXPECT_EQ(session.check_outs, 2);
+    EXPECT_TRUE(query_close());
+    EXPECT_EQ(session.check_outs, 0);
     prompt.answer(Answer::Yes);
-    EXPECT_TRUE(client->exit_control().QueryClose());
-    EXPECT_EQ(session.check_outs, 3);
+    EXPECT_TRUE(query_close());
+    EXPECT_EQ(session.check_outs, 1);
 }
 
 TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFlags)

@@ -243,7 +243,7 @@ TEST_F(LogWriterTest, AllocationFailureWarnsAndAsksToQuit)
 
 TEST(LockdownSwitches, AllOffAsDeliveredAndAFeatureCountsOnlyWithTheMasterSwitch)
 {
-    for (std::size_t f = 0; f < kLockdownFeatureCount; ++f)
+    for (std::size_t f = 0; f < 8; ++f) // the eight feature switches
         EXPECT_FALSE(lockdown_on(static_cast<LockdownFeature>(f)));
     const auto scrambled = LockdownSwitches().with(LockdownFeature::ScrambledRecords, 1);
     EXPECT_FALSE(scrambled.is_on(LockdownFeature::ScrambledRecords)); // the master switch is off

@@ -7,7 +7,7 @@ namespace {
 
 using MemoRequestTest = SessionFixture;
 
-TEST(MemoText, AskMemoModeTrimAndCut)
+TEST(MemoText, TheAskMemoSettingGivesTheModeByItsFirstLetter)
 {
     using M = AskMemoMode;
     EXPECT_EQ(
@@ -17,11 +17,12 @@ TEST(MemoText, AskMemoModeTrimAndCut)
     EXPECT_EQ(std::string(AskMemoSetting(M::ShiftOnly)) + AskMemoSetting(M::EveryCheckIn) +
                   AskMemoSetting(M::EveryCheckOut),
               "nio");
+}
+
+TEST(MemoText, TrimmingTakesBlanksOfEveryKindFromBothEnds)
+{
     EXPECT_EQ(TrimMemo(" \t\r\n\v\fa b\r\n \f"), "a b");
-    // 1009 bytes fit; a cut never leaves half of a two-byte character behind.
-    std::string x1008(1008, 'x');
-    EXPECT_EQ(cut_utf8(x1008 + "y", kMemoMaxBytes), x1008 + "y");
-    EXPECT_EQ(cut_utf8(x1008 + "\xC3\xA9", kMemoMaxBytes), x1008);
+    EXPECT_EQ(TrimMemo(" \r\n "), "");
 }
 
 TEST_F(MemoRequestTest, WhenToAsk)
@@ -79,6 +80,12 @@ TEST_F(MemoRequestTest, NoMemoAndBlankOkAreDeclinedForTheWholeSession)
     EXPECT_EQ(open.memo, "hedge");
     ASSERT_TRUE(e.CheckOut(true));
     EXPECT_EQ(dialogs.memo_initial, (std::vector<std::string>{"weeding", "", ""}));
+}
+
+TEST_F(MemoRequestTest, MemoNowAfterNoMemoStartsEmptyAndOnlyItsOkWritesCloseAfterMemo)
+{
+    SessionEngine& e = start();
+    list.remember_memo(1, 0, "weeding");
     // Memo-now with an empty session memo offers no remembered memo; its Cancel leaves
     // CloseAfterMemo unwritten, its OK writes it. A cancelled check-in memo leaves the program idle.
     dialogs.memos = {{MemoDialogResult::NoMemo, ""}, {MemoDialogResult::Cancel, "lost"}, {MemoDialogResult::Ok, "k"}};
