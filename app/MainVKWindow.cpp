@@ -9,6 +9,7 @@
 #include "app/WindowChrome.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
+#include "core/Assert.h"
 #include "core/Clock.h"
 #include "core/PastTimeScan.h"
 #include "core/SessionControl.h"
@@ -151,6 +152,17 @@ void MainVKWindow::request_reload_list()
     my_reload_list = true;
     queue_load();
     update();
+}
+
+WorkspaceSwitch MainVKWindow::switch_workspace(const std::string& folder, const WorkspaceDefaults& defaults)
+{
+    VELKOR_ASSERT(!engine().is_checked_in(), "!is_current_project()");
+    my_app.lists().drop();
+    const WorkspaceSwitch result = my_app.workspace().replace_workspace(folder, defaults);
+    if (result != WorkspaceSwitch::FolderUnavailable)
+        read_display_settings();
+    request_reload_list();
+    return result;
 }
 
 // Loading shows message boxes and may run the project editor, which must not happen inside a

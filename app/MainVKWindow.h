@@ -9,6 +9,7 @@
 #include "app/DisplaySettings.h"
 #include "app/GridPainter.h"
 #include "core/SessionUi.h"
+#include "core/Workspace.h"
 #include "dialogs/ProjectEditorHost.h"
 #include "presentation/GridGeometry.h"
 #include "presentation/ShownItems.h"
@@ -54,6 +55,12 @@ public:
     // The project list.
     /// Marks the project list for reloading from the project file and repaints.
     void request_reload_list();
+    /// Moves the program to another folder (entering and leaving the tutorial): the list's
+    /// remembered memos are written where it came from and the list is dropped; settings, project
+    /// file, log, lock and crash record move (Workspace::replace_workspace); the display settings
+    /// are read again and the list is read from the new project file at the next paint. Only while
+    /// nobody is checked in.
+    WorkspaceSwitch switch_workspace(const std::string& folder, const WorkspaceDefaults& defaults);
     /// Runs the project editor on the program-wide list.
     void open_project_editor();
     /// Adds up the log's past times per project (with a progress window for long logs).
