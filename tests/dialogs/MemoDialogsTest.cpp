@@ -29,6 +29,7 @@ using namespace velkor;
 using velkor::test::ScriptedPrompt;
 
 using velkor::test::control;
+using velkor::test::shown_text;
 using velkor::test::when_modal;
 
 namespace {
@@ -96,6 +97,16 @@ TEST_F(MemoDialogs, CaptionsAndEnabledControlsFollowThePurpose)
     list.remember_memo(0, 0, "drafting");
     MemoInputDialog dialog(list, 0, 0, memo, remember, MemoPurpose::CheckIn, close_after, ini, prompt);
     EXPECT_TRUE(control(&dialog, 108)->isEnabled());
+}
+
+TEST_F(MemoDialogs, NamesAreShownExactlyAsTyped)
+{
+    const std::string markup = "x<b>bold</b> &amp; <i>it</i>";
+    list.add_category(markup, 0, false);
+    list.add_project(1, markup + "!", false);
+    MemoInputDialog dialog(list, 1, 0, memo, remember, MemoPurpose::CheckIn, close_after, ini, prompt);
+    EXPECT_EQ(shown_text(control(&dialog, 104)), "x<b>bold</b> &amp; <i>it</i>");
+    EXPECT_EQ(shown_text(control(&dialog, 105)), "x<b>bold</b> &amp; <i>it</i>!");
 }
 
 TEST_F(MemoDialogs, EditRefusesInputBeyond1009BytesWithoutSplittingACharacter)
