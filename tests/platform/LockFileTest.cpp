@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace velkor;
 using namespace velkor::test;
@@ -104,4 +105,21 @@ TEST(LockFile, TakingAnotherLogReleasesTheOldLockAndItsMirror)
     EXPECT_TRUE(lock.take(dir.path().string() + "/./b.log", prompt));
     EXPECT_TRUE(exists(dir.file("b.clg")));
     EXPECT_EQ(prompt.count(), 1u);
+}
+
+TEST(LockFile, APlantedLinkOrASpecialFileIsNeverTakenAsTheLockFile)
+{
+    TempDir dir;
+    ScriptedPrompt prompt;
+    write_file(dir.file("other.txt"), "someone's file");
+    std::filesystem::create_symlink("other.txt", dir.path() / "velkors.lck");
+    LogLock lock;
+    EXPECT_FALSE(lock.take(dir.file("velkors.log"), prompt));
+    EXPECT_EQ(prompt.last().text, std::to_string(ELOOP) + ": " + system_error_text(ELOOP));
+    EXPECT_EQ(read_file(dir.file("other.txt")), "someone's file");
+
+    ASSERT_EQ(::mkfifo(dir.file("fifo.lck").c_str(), 0600), 0);
+    LockFile file;
+    EXPECT_EQ(file.open(dir.file("fifo.lck")), EINVAL);
+    EXPECT_FALSE(file.is_open());
 }
