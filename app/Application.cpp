@@ -4,9 +4,13 @@
 #include "app/MainVKWindow.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
+#include "base/Utf8Text.h"
 #include "core/EnvList.h"
 #include "core/ProjectList.h"
+#include "core/ProjectListStore.h"
+#include "core/RememberedMemoFile.h"
 #include "core/SessionControl.h"
+#include "platform/DurableFile.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -49,6 +53,12 @@ Application::Application(CommandLine command_line, Prompt& prompt, QObject* pare
 {
     IniFile& settings = my_workspace.settings();
     my_workspace.replace_project_file(my_command_line.project_file_path(get(settings, kProjectFile)));
+    // A rewrite cut short (the program killed before its rename) leaves its temporary file
+    // beside the file it was replacing.
+    const std::string& project_file = my_workspace.project_file();
+    for (const std::string& file :
+         {std::string(kSettingsFile), project_file, std::string(kHiddenListFile), memo_file_name(project_file)})
+        remove_interrupted_rewrites(file);
     my_idle_session = std::make_unique<IdleSession>(settings);
     my_session = my_idle_session.get();
     my_env_list = std::make_unique<EnvList>(settings);
@@ -78,7 +88,7 @@ bool Application::init_main_window()
         request_quit(1);
     const std::string log_file = my_command_line.log_file_path(get(settings(), kLogFile));
     if (!my_workspace.replace_log(log_file)) {
-        my_prompt.message("Cannot start Velkor: the log file\n\"" + log_file +
+        my_prompt.message("Cannot start Velkor: the log file\n\"" + message_excerpt(log_file) +
                               "\"\nis currently in use by another Velkor.",
                           "Error", Buttons::Ok, Icon::Stop);
         request_quit(1);

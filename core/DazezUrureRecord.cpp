@@ -189,7 +189,8 @@ RecordWriteResult DazezUrureRecord::WriteDazezUrureRecord(int state, const TimeR
     DazezUrureData data{check_in_time, check_in_date, category, project, memo, environment};
     if (!my_store->write_at_start(EncodeLckRecord(data)))
         return RecordWriteResult::RecordFailed;
-    if (!my_clg_path.empty() && write_file_atomically(my_clg_path, EncodeClgMirror(data, rate)) != 0)
+    // Never through a planted link.
+    if (!my_clg_path.empty() && write_file_atomically(my_clg_path, EncodeClgMirror(data, rate), Links::Replace) != 0)
         return RecordWriteResult::MirrorFailed;
     return RecordWriteResult::Written;
 }

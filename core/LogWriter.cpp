@@ -1,6 +1,7 @@
 #include "core/LogWriter.h"
 
 #include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
@@ -164,7 +165,7 @@ bool LogWriter::reserve(std::size_t needed, std::size_t exact)
 AppendResult LogWriter::fail(const char* text, const std::string& log_path)
 {
     my_sink->roll_back();
-    Answer answer = my_prompt.message(text, log_path, Buttons::RetryCancel, Icon::Exclamation);
+    Answer answer = my_prompt.message(text, message_excerpt(log_path), Buttons::RetryCancel, Icon::Exclamation);
     return answer == Answer::Retry ? AppendResult::Retry : AppendResult::Cancel;
 }
 

@@ -1,5 +1,6 @@
 #include "core/ProjectListStore.h"
 
+#include "base/Utf8Text.h"
 #include "core/HiddenList.h"
 #include "core/LineReader.h"
 #include "core/ProjectFile.h"
@@ -28,7 +29,7 @@ ProjectList ProjectListStore::load(const std::string& path)
     std::string bytes;
     if (int error = read_whole_file(path, bytes); error != 0) {
         if (error != ENOENT)
-            my_prompt.message(with_reason("Cannot read from " + path, error), "Error", Buttons::Ok, Icon::Stop);
+            my_prompt.message(with_reason("Cannot read from " + message_excerpt(path), error), "Error", Buttons::Ok, Icon::Stop);
         return list;
     }
     ProjectFileResult result = read_project_file(bytes, list, my_prompt);
@@ -60,7 +61,7 @@ StoreResult ProjectListStore::save(const ProjectList& list)
 StoreResult ProjectListStore::write_project_file(const ProjectList& list)
 {
     if (int error = write_file_atomically(my_project_file, format_project_file(list)); error != 0) {
-        my_prompt.message(with_reason("Cannot write to " + my_project_file, error), "Error", Buttons::Ok, Icon::Stop);
+        my_prompt.message(with_reason("Cannot write to " + message_excerpt(my_project_file), error), "Error", Buttons::Ok, Icon::Stop);
         return StoreResult::Failed;
     }
     // A list that started without a project file has no remembered-memo file yet; once its
@@ -86,7 +87,7 @@ StoreResult ProjectListStore::save_remembered_memos(const ProjectList& list)
     if (my_memo_file.empty())
         return StoreResult::NotWritten;
     if (int error = write_file_atomically(my_memo_file, format_remembered_memos(list)); error != 0) {
-        my_prompt.message(with_reason("Cannot write remembered memos to " + my_memo_file, error), "Error", Buttons::Ok,
+        my_prompt.message(with_reason("Cannot write remembered memos to " + message_excerpt(my_memo_file), error), "Error", Buttons::Ok,
                           Icon::Stop);
         return StoreResult::Failed;
     }

@@ -1,6 +1,7 @@
 #include "core/SessionRecovery.h"
 
 #include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "classlib/SettingsValues.h"
@@ -23,8 +24,8 @@ void report_missing(SessionEngine& engine, Prompt& prompt, const DazezUrureData&
                        "DazezUrure cannot recover this session.  You may wish to jot down\n"
                        "the category and project names and the checkin time, and record this\n"
                        "session later with the Offline Checkin/Checkout feature.\n\nCategory: " +
-                       data.category + "\nProject: " + data.project + "\nChecked in at " +
-                       Date(data.check_in_date).Format(order, false) + " " +
+                       message_excerpt(data.category) + "\nProject: " + message_excerpt(data.project) +
+                       "\nChecked in at " + Date(data.check_in_date).Format(order, false) + " " +
                        FormatTimeOfDay(data.check_in_time, time_format);
     prompt.message(text, "DazezUrure error", Buttons::Ok, Icon::Exclamation);
 }

@@ -1,5 +1,6 @@
 #include "presentation/ProjectEditorModel.h"
 
+#include "base/Utf8Text.h"
 #include "presentation/EditorText.h"
 
 #include <algorithm>
@@ -242,7 +243,8 @@ ProjectEditorModel::CopyCat ProjectEditorModel::copy_cat(std::size_t c)
         refuse("You must first select the category from which\nyou wish to copy projects.", "Error");
         return CopyCat::Nothing;
     }
-    const std::string& name = my_list.category_name(c);
+    // Names in messages are cut to what a message shows.
+    const std::string name = message_excerpt(my_list.category_name(c));
     if (!my_copy_pending) {
         if (my_list.n_projects(c) == 0) {
             refuse("There are no projects to copy in category\n" + name, "Error");
@@ -266,7 +268,7 @@ ProjectEditorModel::CopyCat ProjectEditorModel::copy_cat(std::size_t c)
         return CopyCat::Nothing;
     }
     const std::string text =
-        "Ready to copy projects...\n\n    FROM category: " + my_list.category_name(my_copy_source) +
+        "Ready to copy projects...\n\n    FROM category: " + message_excerpt(my_list.category_name(my_copy_source)) +
         "\n    TO category: " + name + "\n\nClick OK to copy projects, or Cancel to forget about it.";
     if (my_prompt.message(text, kCopyTitle, Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return CopyCat::Nothing;

@@ -104,6 +104,18 @@ TEST(DazezUrureRecordTest, WriteFailuresAreReturned)
     EXPECT_EQ(store.bytes.substr(0, 4), "\x00\x00\x00\x00"s);
 }
 
+TEST(DazezUrureRecordTest, ALinkPlantedInTheMirrorsPlaceIsReplacedNeverWrittenThrough)
+{
+    TempDir dir;
+    MemoryStore store;
+    DazezUrureRecord record(&store, dir.file("velkors.clg"));
+    write_file(dir.file("other.txt"), "someone's file");
+    std::filesystem::create_symlink("other.txt", dir.file("velkors.clg"));
+    ASSERT_EQ(write_sample(record), RecordWriteResult::Written);
+    EXPECT_EQ(read_file(dir.file("other.txt")), "someone's file");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("velkors.clg")));
+}
+
 // Damaged records count as no session: no crash, no huge allocation, no endless read.
 TEST(DazezUrureRecordTest, DamagedRecordsAreNoSession)
 {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -196,6 +197,18 @@ TEST_F(LogWriterTest, AFolderInThePlaceOfTheLogIsLeftAlone)
     EXPECT_EQ(append(*make_writer()), AppendResult::Cancel);
     EXPECT_EQ(prompt.last().caption, log);
     EXPECT_TRUE(std::filesystem::is_directory(log));
+}
+
+TEST_F(LogWriterTest, AFifoIsNoLogAndIsNeitherWaitedOnNorWrittenTo)
+{
+    log = dir.file("fifo.log");
+    ASSERT_EQ(::mkfifo(log.c_str(), 0600), 0);
+    EXPECT_EQ(append(*make_writer()), AppendResult::Cancel);
+    int reader = ::open(log.c_str(), O_RDONLY | O_NONBLOCK);
+    EXPECT_EQ(append(*make_writer()), AppendResult::Cancel);
+    char byte;
+    EXPECT_EQ(::read(reader, &byte, 1), 0); // nothing was written into it
+    ::close(reader);
 }
 
 TEST_F(LogWriterTest, ARecordIsSyncedToDiskBeforeItIsReportedWritten)
