@@ -2,9 +2,9 @@
 
 #include "app/FrameWindow.h"
 #include "app/MainVKWindow.h"
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "base/Utf8Text.h"
 #include "core/EnvList.h"
 #include "core/ProjectList.h"
 #include "core/ProjectListStore.h"

@@ -1,8 +1,8 @@
 #include "app/ReminderTimer.h"
 
 #include "base/Prompt.h"
-#include "classlib/SettingsKeys.h"
 #include "base/Utf8Text.h"
+#include "classlib/SettingsKeys.h"
 #include "core/Clock.h"
 #include "core/TimeValues.h"
 

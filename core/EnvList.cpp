@@ -1,9 +1,9 @@
 #include "core/EnvList.h"
 
 #include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "base/Utf8Text.h"
 #include "core/Assert.h"
 #include "core/VariableLookup.h"
 

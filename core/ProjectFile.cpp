@@ -1,7 +1,7 @@
 #include "core/ProjectFile.h"
 
-#include "classlib/ColorText.h"
 #include "base/Utf8Text.h"
+#include "classlib/ColorText.h"
 #include "core/LineReader.h"
 #include "core/ProjectList.h"
 

@@ -29,7 +29,8 @@ ProjectList ProjectListStore::load(const std::string& path)
     std::string bytes;
     if (int error = read_whole_file(path, bytes); error != 0) {
         if (error != ENOENT)
-            my_prompt.message(with_reason("Cannot read from " + message_excerpt(path), error), "Error", Buttons::Ok, Icon::Stop);
+            my_prompt.message(with_reason("Cannot read from " + message_excerpt(path), error), "Error", Buttons::Ok,
+                              Icon::Stop);
         return list;
     }
     ProjectFileResult result = read_project_file(bytes, list, my_prompt);
@@ -61,7 +62,8 @@ StoreResult ProjectListStore::save(const ProjectList& list)
 StoreResult ProjectListStore::write_project_file(const ProjectList& list)
 {
     if (int error = write_file_atomically(my_project_file, format_project_file(list)); error != 0) {
-        my_prompt.message(with_reason("Cannot write to " + message_excerpt(my_project_file), error), "Error", Buttons::Ok, Icon::Stop);
+        my_prompt.message(with_reason("Cannot write to " + message_excerpt(my_project_file), error), "Error",
+                          Buttons::Ok, Icon::Stop);
         return StoreResult::Failed;
     }
     // A list that started without a project file has no remembered-memo file yet; once its
@@ -87,8 +89,8 @@ StoreResult ProjectListStore::save_remembered_memos(const ProjectList& list)
     if (my_memo_file.empty())
         return StoreResult::NotWritten;
     if (int error = write_file_atomically(my_memo_file, format_remembered_memos(list)); error != 0) {
-        my_prompt.message(with_reason("Cannot write remembered memos to " + message_excerpt(my_memo_file), error), "Error", Buttons::Ok,
-                          Icon::Stop);
+        my_prompt.message(with_reason("Cannot write remembered memos to " + message_excerpt(my_memo_file), error),
+                          "Error", Buttons::Ok, Icon::Stop);
         return StoreResult::Failed;
     }
     return StoreResult::Written;
