@@ -131,7 +131,7 @@ ProjectList& MainVKWindow::begin_edit()
 void MainVKWindow::keep_edit()
 {
     // What is shown goes back to what the file holds when the file could not be written.
-    if (my_app.lists().keep_edit() == StoreResult::Failed)
+    if (my_app.lists().keep_edit() == StoreResult::Failed || my_reload_list)
         request_reload_list();
 }
 
@@ -139,6 +139,14 @@ void MainVKWindow::cancel_edit()
 {
     my_app.lists().cancel_edit();
     set_measure_flag();
+    if (my_reload_list)
+        queue_load(); // asked for while the editor was open
+}
+
+bool MainVKWindow::may_load() const
+{
+    // Never while loading or scanning, nor while the editor's copy is in the list's place.
+    return !my_busy && !my_app.lists().editing();
 }
 
 void MainVKWindow::set_measure_flag()
@@ -174,8 +182,8 @@ void MainVKWindow::queue_load()
     my_load_queued = true;
     QTimer::singleShot(0, this, [this] {
         my_load_queued = false;
-        if (!my_reload_list || my_busy)
-            return; // a load under way ends with a repaint, which queues this again
+        if (!my_reload_list || !may_load())
+            return; // a load or an edit under way ends with a repaint, which queues this again
 
         load_project_list();
         update();
@@ -188,7 +196,7 @@ void MainVKWindow::queue_load()
 
 void MainVKWindow::load_project_list()
 {
-    if (my_busy)
+    if (!may_load())
         return;
     BusyScope busy(my_busy);
     my_reload_list = false;

@@ -114,6 +114,7 @@ protected:
 
 private:
     bool shown_on_screen() const;
+    bool may_load() const;
     void queue_load();
     void load_project_list();
     void run_startup_actions();

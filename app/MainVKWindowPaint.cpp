@@ -93,7 +93,7 @@ void MainVKWindow::scrolled()
 
 void MainVKWindow::draw_grid_now()
 {
-    if (my_reload_list && !my_busy)
+    if (my_reload_list && may_load())
         load_project_list();
     repaint();
 }

@@ -175,3 +175,23 @@ TEST_F(MainVKWindowInput, TheProjectEditorWaitsForTheScanThatAddsToTheList)
     w.commands().run(kCmdEditProjects);
     EXPECT_EQ(editors, 1);
 }
+
+TEST_F(MainVKWindowInput, AReloadAskedForWhileTheEditorIsOpenWaitsUntilItCloses)
+{
+    MainVKWindow& w = start();
+    write_file(dir.file("project.txt"), "[categories]\r\ncAlpha\r\ncDelta\r\n");
+    w.request_reload_list(); // its load is queued; F2 comes first
+    int seen_categories = -1;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            seen_categories = static_cast<int>(list().n_categories()); // the editor's copy stays in place
+            editor->reject();
+        }
+    });
+    closer.start(20);
+    w.commands().run(kCmdEditProjects);
+    EXPECT_EQ(seen_categories, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app->project_list() && list().n_categories() == 2; }));
+    EXPECT_EQ(list().category_name(1), "Delta");
+}
