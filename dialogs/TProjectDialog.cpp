@@ -1,6 +1,7 @@
 // The project editor: construction, the selection steps, the rate edits and the hand-over of
 // the working copy.
 
+#include "dialogs/HelpButton.h"
 #include "dialogs/TProjectDialog.h"
 
 #include "base/Prompt.h"
@@ -128,7 +129,7 @@ void TProjectDialog::build()
     auto* ok = button("OK", 108, this);
     auto* cancel = button("Cancel", 111, this);
     auto* help = button("Help", 998, this);
-    help->setEnabled(false); // help arrives with the help viewer
+    connect_help_button(help, 1030);
     ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
