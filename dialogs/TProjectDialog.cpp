@@ -1,8 +1,8 @@
 // The project editor: construction, the selection steps, the rate edits and the hand-over of
 // the working copy.
 
-#include "dialogs/HelpButton.h"
 #include "dialogs/TProjectDialog.h"
+#include "dialogs/HelpButton.h"
 
 #include "base/Prompt.h"
 #include "classlib/IniFile.h"
