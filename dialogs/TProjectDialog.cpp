@@ -2,7 +2,6 @@
 // the working copy.
 
 #include "dialogs/TProjectDialog.h"
-#include "dialogs/HelpButton.h"
 
 #include "base/Prompt.h"
 #include "classlib/IniFile.h"
@@ -10,6 +9,7 @@
 #include "core/ProjectList.h"
 #include "dialogs/ChangeMemoDialog.h"
 #include "dialogs/CustomColors.h"
+#include "dialogs/HelpButton.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/ProjectEditorHost.h"
 #include "presentation/EditorText.h"
