@@ -2,6 +2,7 @@
 
 #include "app/FrameWindow.h"
 #include "app/MainVKWindow.h"
+#include "app/QtPrompt.h"
 #include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
@@ -38,6 +39,7 @@ public:
         put_flag(my_settings, kTci, my_changed_while_checked_in);
         put_flag(my_settings, kTco, my_changed_while_idle);
     }
+    void refuse_records() override {}
 
 private:
     IniFile& my_settings;
@@ -71,14 +73,14 @@ Application::~Application()
 
 void Application::finish_run()
 {
-    my_lists.drop();
+    my_lists.finish();
 }
 
 bool Application::init_main_window()
 {
     my_window_title = my_command_line.window_title() ? *my_command_line.window_title()
                                                      : cut_utf8(get(settings(), kWindowTitle), kMaxTitleBytes);
-    my_frame = std::make_unique<FrameWindow>(*this, QString::fromStdString(my_window_title));
+    my_frame = std::make_unique<FrameWindow>(*this, shown_title(my_window_title));
 
     my_show_state = velkor::startup_show_state(ShowRequest::Default, get_flag(settings(), kUseSystemTray),
                                                get(settings(), kWindowMaximized));
@@ -122,6 +124,26 @@ void Application::exit_steps()
     if (my_close_help)
         my_close_help();
     request_quit(0);
+}
+
+void Application::request_end()
+{
+    // Exit has already run its steps: the program is on its way out anyway.
+    if (my_quit_requested)
+        return;
+    my_end_requested = true;
+    my_session->refuse_records();
+    // Every loop ends, the modal ones too (their dialogs count as cancelled); the steps follow
+    // once the main loop is over, when no dialog is open any more.
+    quit_event_loop(0);
+}
+
+void Application::end_without_questions()
+{
+    if (my_quit_requested)
+        return;
+    exit_steps();
+    my_end_requested = true;
 }
 
 void Application::set_exit_hooks(std::function<void()> release_hot_key, std::function<void()> close_help)

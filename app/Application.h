@@ -41,11 +41,21 @@ public:
     void show_main_window();
 
     /// The program is ending (the message loop is over): the remembered memos of the program-wide
-    /// list are written and the list is dropped.
+    /// list are written, unless the exit just wrote these very memos, and the list is dropped.
     void finish_run();
 
     /// The exit steps: save the clock flags, release the hot key, close the help, quit with 0.
     void exit_steps();
+    /// The program is asked to end from outside (a signal, the desktop session ending): no
+    /// question is asked and no log record written from now on, and every event loop ends.
+    /// Nothing is done when the exit steps have run already.
+    void request_end();
+    /// True after request_end (or end_without_questions) until the program is gone.
+    bool end_requested() const { return my_end_requested; }
+    /// After the main loop, for request_end: the exit steps without the close query, so that the
+    /// settings and the clock flags are kept (finish_run writes the remembered memos) and an
+    /// open session stays in its crash record for the next start.
+    void end_without_questions();
     /// Code called by the exit steps to release the global hot key and to close the help viewer.
     void set_exit_hooks(std::function<void()> release_hot_key, std::function<void()> close_help);
     bool quit_requested() const { return my_quit_requested; }
@@ -91,6 +101,7 @@ private:
     std::function<void()> my_release_hot_key;
     std::function<void()> my_close_help;
     bool my_quit_requested = false;
+    bool my_end_requested = false;
 };
 
 } // namespace velkor

@@ -118,6 +118,11 @@ void FrameWindow::store_size()
 
 void FrameWindow::closeEvent(QCloseEvent* event)
 {
+    // The desktop session is ending: no question, and the end steps follow the loop.
+    if (my_app.end_requested()) {
+        event->accept();
+        return;
+    }
     if (!my_client->exit_control().QueryClose()) {
         event->ignore();
         return;

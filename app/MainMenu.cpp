@@ -60,7 +60,7 @@ QMenu* MainMenu::menu_for(MenuPlace place, bool separator_before)
     QMenu* parent = my_menus[MenuPlace::Memos];
     if (separator_before)
         parent->addSeparator();
-    QMenu* sub = parent->addMenu("&Ask for &memo");
+    QMenu* sub = parent->addMenu("&Ask for memo");
     sub->setObjectName("menuAskForMemo");
     my_menus[place] = sub;
     return sub;

@@ -4,9 +4,11 @@
 #include "app/ClickHandler.h"
 #include "app/ExitControl.h"
 #include "app/MainCommands.h"
+#include "app/QtPrompt.h"
 #include "app/ScrollBarManager.h"
 #include "app/SessionHost.h"
 #include "app/WindowChrome.h"
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/Assert.h"
@@ -20,6 +22,8 @@
 #include "presentation/Caption.h"
 
 #include <QMouseEvent>
+
+#include <cstring>
 
 namespace velkor {
 
@@ -290,10 +294,13 @@ void MainVKWindow::session_closed()
     my_line_memory.project = NPOS;
 }
 
-void MainVKWindow::crash_record_not_written(RecordWriteResult)
+void MainVKWindow::crash_record_not_written(int error)
 {
-    // The session goes on whether or not its crash record could be kept; the message that tells
-    // the user so belongs here once it is written.
+    // The session goes on: it is timed as usual, only a crash would lose it.
+    my_app.prompt().message("Cannot write the session to " + message_excerpt(my_app.workspace().lock_file()) + "\n" +
+                                std::strerror(error) +
+                                "\n\nThe session is being timed, but it cannot be recovered\nafter a crash.",
+                            "Warning", Buttons::Ok, Icon::Exclamation);
 }
 
 void MainVKWindow::update_caption()
@@ -301,7 +308,7 @@ void MainVKWindow::update_caption()
     const long elapsed = engine().is_checked_in() ? engine().elapsed_seconds() : 0;
     const CaptionInput input = caption_input(my_app.project_list(), elapsed, my_display.show_grand_total,
                                              my_display.title_mode, my_app.window_title());
-    window()->setWindowTitle(QString::fromStdString(build_caption(input).caption));
+    window()->setWindowTitle(shown_title(build_caption(input).caption));
     update_tray_icon();
 }
 

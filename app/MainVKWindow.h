@@ -97,7 +97,7 @@ public:
     void start_reminder_timer() override;
     void autobackup_check() override {}
     void session_closed() override;
-    void crash_record_not_written(RecordWriteResult result) override;
+    void crash_record_not_written(int error) override;
 
     // ProjectEditorHost
     ProjectList& begin_edit() override;

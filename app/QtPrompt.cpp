@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace velkor {
 namespace {
 
@@ -57,10 +59,32 @@ Answer to_answer(int button)
 
 } // namespace
 
+Answer unattended_answer(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString shown_title(const std::string& caption)
+{
+    // A title of one blank is as empty to the eye, and Qt keeps it.
+    return caption.empty() ? QStringLiteral(" ") : QString::fromStdString(caption);
+}
+
 Answer QtPrompt::message(const Message& message)
 {
-    QMessageBox box(box_icon(message.icon), QString::fromStdString(message.caption),
-                    QString::fromStdString(message.text), standard_buttons(message.buttons), my_owner);
+    if (my_unattended) {
+        std::fprintf(stderr, "velkor: %s: %s\n", message.caption.c_str(), message.text.c_str());
+        return unattended_answer(message.buttons);
+    }
+    QMessageBox box(box_icon(message.icon), shown_title(message.caption), QString::fromStdString(message.text),
+                    standard_buttons(message.buttons), my_owner);
     box.setObjectName("velkorMessageBox");
     // Texts quote names, memos, paths and lines of files, which are shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);

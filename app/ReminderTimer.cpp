@@ -46,8 +46,15 @@ void ReminderTimer::read_settings()
     my_idle_interval = ParseReminderInterval(get(my_settings, kReminderDurationIdle), "not checked in", my_prompt);
 }
 
+void ReminderTimer::window_changed()
+{
+    if (!my_off_after_no)
+        StartReminderTimer();
+}
+
 void ReminderTimer::StartReminderTimer()
 {
+    my_off_after_no = false;
     const bool checked_in = my_subject && my_subject().checked_in;
     const int interval = checked_in ? my_busy_interval : my_idle_interval;
     if (interval < 1) {
@@ -97,7 +104,9 @@ void ReminderTimer::OnReminderTimer()
     }
     // No second reminder may queue behind one that is not answered yet.
     StopReminderTimer();
-    QPointer<QWidget> foreground = QApplication::activeWindow();
+    if (!my_foreground)
+        my_foreground = make_foreground_window();
+    my_foreground->remember();
 
     ReminderTexts shown = texts();
     if (checked_in ? get_flag(my_settings, kReminderSoundBusy) : get_flag(my_settings, kReminderSoundIdle))
@@ -105,10 +114,11 @@ void ReminderTimer::OnReminderTimer()
 
     if (run_dialog(shown)) {
         StartReminderTimer();
-        if (foreground)
-            foreground->activateWindow();
+        my_foreground->give_back();
         return;
     }
+    // The window comes back, and with it a change of state that must not arm the timer again.
+    my_off_after_no = true;
     if (my_restore)
         my_restore();
 }

@@ -4,11 +4,12 @@
 // current project or still idle. Yes arms it again; No brings the main window back.
 
 #include "dialogs/ReminderDialog.h"
+#include "platform/qt/ForegroundWindow.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class QTimer;
@@ -43,6 +44,8 @@ public:
     void set_subject(std::function<ReminderSubject()> subject) { my_subject = std::move(subject); }
     void set_restore_window(std::function<void()> restore) { my_restore = std::move(restore); }
     void set_dialog(std::function<bool(const ReminderTexts&)> dialog) { my_dialog = std::move(dialog); }
+    /// Where the focus goes back to after Yes (tests watch it); the desktop's by default.
+    void set_foreground(std::unique_ptr<ForegroundWindow> foreground) { my_foreground = std::move(foreground); }
     void set_window_title(std::string title) { my_window_title = std::move(title); }
 
     /// Parses `ReminderDuration` and `ReminderDurationIdle` (start-up and after the options change).
@@ -50,6 +53,10 @@ public:
 
     /// Arms the timer for the current state, or stops it when that state has no reminders.
     void StartReminderTimer();
+    /// The main window changed its size or state (minimized, restored): arms the timer as
+    /// StartReminderTimer does, except after a "No", which leaves reminders off until the next
+    /// arming for a reason of its own (a check-in or check-out above all).
+    void window_changed();
     void StopReminderTimer();
     /// The timer fired.
     void OnReminderTimer();
@@ -72,6 +79,8 @@ private:
     std::function<ReminderSubject()> my_subject;
     std::function<void()> my_restore;
     std::function<bool(const ReminderTexts&)> my_dialog;
+    std::unique_ptr<ForegroundWindow> my_foreground;
+    bool my_off_after_no = false;
     std::string my_window_title = "Velkor";
     int my_busy_interval = 0;
     int my_idle_interval = 0;

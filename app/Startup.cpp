@@ -7,9 +7,11 @@
 #include "core/VariableLookup.h"
 #include "core/WorkingFolder.h"
 #include "platform/qt/ClockChangeWatch.h"
+#include "platform/qt/EndSignalWatch.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QSessionManager>
 #include <QStandardPaths>
 
 namespace velkor {
@@ -34,6 +36,34 @@ void apply_working_folder_switch(const CommandLine& command_line)
 
 } // namespace
 
+int run_application(Application& app, QtPrompt* prompt)
+{
+    EndSignalWatch end_signals;
+    auto end = [&app, prompt] {
+        if (prompt)
+            prompt->set_unattended(true);
+        app.request_end();
+    };
+    QObject::connect(&end_signals, &EndSignalWatch::end_requested, &app, end);
+#ifndef QT_NO_SESSIONMANAGER
+    // The desktop session ends: the same as a signal, without a question to the user.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &app, end);
+#endif
+    if (!app.init_main_window())
+        return 1;
+    if (prompt)
+        prompt->set_owner(app.frame());
+    app.show_main_window();
+    // A request that came during start-up has ended every loop there was; none is started then.
+    const int code = app.end_requested() ? 0 : QApplication::exec();
+    if (app.end_requested())
+        app.end_without_questions();
+    app.finish_run();
+    if (prompt)
+        prompt->set_owner(nullptr); // the frame goes with the application
+    return app.end_requested() ? 0 : code;
+}
+
 int run_velkor(const std::string& argument0, std::vector<std::string> arguments)
 {
     // Message boxes shown before the main window (or while it is hidden to the notification icon)
@@ -49,13 +79,7 @@ int run_velkor(const std::string& argument0, std::vector<std::string> arguments)
     ClockChangeWatch clock_watch;
     QObject::connect(&clock_watch, &ClockChangeWatch::clock_changed, &app, &Application::clock_changed);
 
-    if (!app.init_main_window())
-        return 1;
-    prompt.set_owner(app.frame());
-    app.show_main_window();
-    const int code = QApplication::exec();
-    app.finish_run();
-    return code;
+    return run_application(app, &prompt);
 }
 
 } // namespace velkor

@@ -50,7 +50,7 @@ bool WindowChrome::eventFilter(QObject* watched, QEvent* event)
     const bool resized = watched == &my_client && event->type() == QEvent::Resize;
     const bool state_changed = watched == my_client.window() && event->type() == QEvent::WindowStateChange;
     if ((resized || state_changed) && my_reminder && my_started && my_started())
-        my_reminder->StartReminderTimer();
+        my_reminder->window_changed();
     return QObject::eventFilter(watched, event);
 }
 

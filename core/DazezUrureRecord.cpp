@@ -180,7 +180,7 @@ RecordWriteResult DazezUrureRecord::WriteDazezUrureRecord(int state, const TimeR
         std::string bytes;
         put_int32(bytes, 0);
         if (!my_store->write_at_start(bytes))
-            return RecordWriteResult::RecordFailed;
+            return store_failed();
         // A mirror that is not there is as good as a deleted one.
         if (!my_clg_path.empty() && std::remove(my_clg_path.c_str()) != 0 && errno != ENOENT)
             return RecordWriteResult::MirrorFailed;
@@ -188,11 +188,17 @@ RecordWriteResult DazezUrureRecord::WriteDazezUrureRecord(int state, const TimeR
     }
     DazezUrureData data{check_in_time, check_in_date, category, project, memo, environment};
     if (!my_store->write_at_start(EncodeLckRecord(data)))
-        return RecordWriteResult::RecordFailed;
+        return store_failed();
     // Never through a planted link.
     if (!my_clg_path.empty() && write_file_atomically(my_clg_path, EncodeClgMirror(data, rate), Links::Replace) != 0)
         return RecordWriteResult::MirrorFailed;
     return RecordWriteResult::Written;
+}
+
+RecordWriteResult DazezUrureRecord::store_failed()
+{
+    my_last_error = errno != 0 ? errno : EIO;
+    return RecordWriteResult::RecordFailed;
 }
 
 bool DazezUrureRecord::ReadDazezUrureRecord(DazezUrureData& data)

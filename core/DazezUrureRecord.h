@@ -16,7 +16,8 @@ class RecordStore
 {
 public:
     virtual ~RecordStore() = default;
-    /// Writes bytes at offset 0 in one piece and flushes them to disk; false on failure.
+    /// Writes bytes at offset 0 in one piece and flushes them to disk; false on failure, with
+    /// errno telling why.
     virtual bool write_at_start(std::string_view bytes) = 0;
     /// Reads up to n bytes at offset into buffer; returns the number read (0 at the end), -1 on error.
     virtual long read_at(std::uint64_t offset, char* buffer, std::size_t n) = 0;
@@ -75,10 +76,15 @@ public:
     [[nodiscard]] RecordWriteResult clear() { return WriteDazezUrureRecord(0, {}, {}, {}, {}, 0, {}, {}); }
     /// Reads the open session; false when there is none or the record cannot be read whole.
     bool ReadDazezUrureRecord(DazezUrureData& data);
+    /// The system's error number of the last write that gave RecordFailed.
+    int last_error() const { return my_last_error; }
 
 private:
+    RecordWriteResult store_failed();
+
     RecordStore* my_store = nullptr;
     std::string my_clg_path;
+    int my_last_error = 0;
 };
 
 } // namespace velkor

@@ -162,9 +162,10 @@ bool LogWriter::reserve(std::size_t needed, std::size_t exact)
     return true;
 }
 
-AppendResult LogWriter::fail(const char* text, const std::string& log_path)
+AppendResult LogWriter::fail(const char* text, const std::string& log_path, std::string_view bytes)
 {
-    my_sink->roll_back();
+    if (!my_sink->roll_back() && !bytes.empty() && my_sink->ends_with(bytes))
+        return AppendResult::Written;
     Answer answer = my_prompt.message(text, message_excerpt(log_path), Buttons::RetryCancel, Icon::Exclamation);
     return answer == Answer::Retry ? AppendResult::Retry : AppendResult::Cancel;
 }
@@ -172,6 +173,8 @@ AppendResult LogWriter::fail(const char* text, const std::string& log_path)
 AppendResult LogWriter::AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date,
                                         const TimeRec& co_time, std::size_t c, std::size_t p, std::string_view memo)
 {
+    if (my_refusing)
+        return AppendResult::Cancel;
     const ProjectList& projects = my_projects();
     const std::string environment = my_environment();
     LogRecordFields fields{.ci_date = ci_date,
@@ -214,10 +217,11 @@ AppendResult LogWriter::AppendLogRecord(const DateRec& ci_date, const TimeRec& c
     start[length++] = '\r';
     start[length++] = '\n';
 
-    if (!my_sink->write(std::string_view(start, length)) || !my_sink->flush())
-        return fail(kWriteFailure, log_path);
+    const std::string_view bytes(start, length);
+    if (!my_sink->write(bytes) || !my_sink->flush())
+        return fail(kWriteFailure, log_path, bytes);
     if (!my_sink->close())
-        return fail(kCloseFailure, log_path);
+        return fail(kCloseFailure, log_path, bytes);
     return AppendResult::Written;
 }
 

@@ -70,13 +70,21 @@ public:
     LogWriter& operator=(const LogWriter&) = delete;
 
     /// Appends one record for project (c, p) to the log file; Written once it is synced to disk.
-    /// After a failure the file is as it was before the call.
+    /// After a failure the file is as it was before the call. Where it cannot be put back, the
+    /// file itself decides: a record that stands whole at its end counts as written (so neither
+    /// Retry nor Cancel can leave it there twice, or beside a session still open); anything
+    /// else is a failure, and the next record starts a line of its own.
     [[nodiscard]] AppendResult AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date,
                                                const TimeRec& co_time, std::size_t c, std::size_t p,
                                                std::string_view memo);
 
     /// Capacity of the reusable record buffer (0 until the first record).
     std::size_t buffer_capacity() const { return my_capacity; }
+    /// The log the next record goes to.
+    std::string log_path() const { return my_log_path(); }
+    /// The program is ending without the user (a signal, the end of the desktop session): from
+    /// now on no record is written, and every append gives Cancel without a word.
+    void refuse_appends() { my_refusing = true; }
 
 protected:
     /// Allocates the record buffer; throws std::bad_alloc when it cannot.
@@ -84,7 +92,7 @@ protected:
 
 private:
     bool reserve(std::size_t needed, std::size_t exact);
-    AppendResult fail(const char* text, const std::string& log_path);
+    AppendResult fail(const char* text, const std::string& log_path, std::string_view bytes = {});
 
     Prompt& my_prompt;
     IniFile& my_settings;
@@ -96,6 +104,7 @@ private:
     std::unique_ptr<LogSink> my_sink;
     std::unique_ptr<char[]> my_buffer;
     std::size_t my_capacity = 0;
+    bool my_refusing = false;
 };
 
 } // namespace velkor

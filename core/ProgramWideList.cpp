@@ -42,6 +42,14 @@ void ProgramWideList::drop()
     replace(nullptr);
 }
 
+void ProgramWideList::finish()
+{
+    VELKOR_ASSERT(!editing(), "!editing()");
+    if (my_list)
+        (void)my_store.save_changed_remembered_memos(*my_list);
+    replace(nullptr);
+}
+
 StoreResult ProgramWideList::save_remembered_memos()
 {
     return my_list ? my_store.save_remembered_memos(*my_list) : StoreResult::NotWritten;

@@ -48,6 +48,9 @@ public:
     void drop();
     /// Writes the remembered memos of the list in use: the program exits.
     StoreResult save_remembered_memos();
+    /// The program has ended: the list is dropped, and its remembered memos are written unless
+    /// the exit has just written (or tried and reported) these very memos.
+    void finish();
     /// Writes the hidden list and the project file of the list in use (a check-in that created
     /// names, the hide/show dialog). Failed: the caller reloads the list.
     [[nodiscard]] StoreResult save();

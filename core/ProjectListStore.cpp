@@ -9,6 +9,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace velkor {
 
@@ -25,12 +27,17 @@ ProjectList ProjectListStore::load(const std::string& path)
 {
     my_project_file = path;
     my_memo_file.clear();
+    my_memo_read_error = 0;
+    my_memos_attempted = false;
     ProjectList list;
     std::string bytes;
     if (int error = read_whole_file(path, bytes); error != 0) {
         if (error != ENOENT)
             my_prompt.message(with_reason("Cannot read from " + message_excerpt(path), error), "Error", Buttons::Ok,
                               Icon::Stop);
+        // The hidden list is not read without a project file; one that is there is kept.
+        std::error_code ignored;
+        my_hidden_list_writable = !std::filesystem::exists(kHiddenListFile, ignored);
         return list;
     }
     ProjectFileResult result = read_project_file(bytes, list, my_prompt);
@@ -40,11 +47,15 @@ ProjectList ProjectListStore::load(const std::string& path)
     if (result.old_format)
         (void)write_project_file(list);
 
-    if (read_whole_file(kHiddenListFile, bytes) == 0)
+    const int hidden_error = read_whole_file(kHiddenListFile, bytes);
+    if (hidden_error == 0)
         read_hidden_list(bytes, list);
+    my_hidden_list_writable = hidden_error == 0 || hidden_error == ENOENT;
     my_memo_file = memo_file_name(path);
-    if (read_whole_file(my_memo_file, bytes) == 0)
+    if (int memo_error = read_whole_file(my_memo_file, bytes); memo_error == 0)
         read_remembered_memos(bytes, list);
+    else if (memo_error != ENOENT)
+        my_memo_read_error = memo_error;
 
     if (result.errors && my_prompt.message("There were errors found in your project list.\n"
                                            "Would you like these errors to be removed?",
@@ -72,14 +83,18 @@ StoreResult ProjectListStore::write_project_file(const ProjectList& list)
     if (my_memo_file.empty()) {
         std::string memo_file = memo_file_name(my_project_file);
         std::string ignored;
-        if (read_whole_file(memo_file, ignored) == ENOENT)
+        if (read_whole_file(memo_file, ignored) == ENOENT) {
             my_memo_file = memo_file;
+            my_memos_attempted = false;
+        }
     }
     return StoreResult::Written;
 }
 
 StoreResult ProjectListStore::save_hidden_list(const ProjectList& list)
 {
+    if (!my_hidden_list_writable)
+        return StoreResult::Failed;
     return write_file_atomically(kHiddenListFile, format_hidden_list(list)) == 0 ? StoreResult::Written
                                                                                  : StoreResult::Failed;
 }
@@ -88,12 +103,28 @@ StoreResult ProjectListStore::save_remembered_memos(const ProjectList& list)
 {
     if (my_memo_file.empty())
         return StoreResult::NotWritten;
-    if (int error = write_file_atomically(my_memo_file, format_remembered_memos(list)); error != 0) {
+    my_last_memo_bytes = format_remembered_memos(list);
+    my_memos_attempted = true;
+    // A memo file that could not be read would lose its memos: it is left alone, and the user
+    // hears why this run's memos cannot be kept.
+    int error = my_memo_read_error;
+    if (error == 0)
+        error = write_file_atomically(my_memo_file, my_last_memo_bytes);
+    if (error != 0) {
         my_prompt.message(with_reason("Cannot write remembered memos to " + message_excerpt(my_memo_file), error),
                           "Error", Buttons::Ok, Icon::Stop);
-        return StoreResult::Failed;
+        my_last_memo_result = StoreResult::Failed;
+    } else {
+        my_last_memo_result = StoreResult::Written;
     }
-    return StoreResult::Written;
+    return my_last_memo_result;
+}
+
+StoreResult ProjectListStore::save_changed_remembered_memos(const ProjectList& list)
+{
+    if (my_memos_attempted && !my_memo_file.empty() && format_remembered_memos(list) == my_last_memo_bytes)
+        return my_last_memo_result;
+    return save_remembered_memos(list);
 }
 
 } // namespace velkor

@@ -31,7 +31,8 @@ public:
     /// returns the list. Problems are shown as they are found; a missing project file gives an
     /// empty list silently. From now on saves go to path, and the remembered memos are written to
     /// the file derived from path only when the project file could be read (or has been written
-    /// since, with no such file there yet).
+    /// since, with no such file there yet). A hidden list or memo file that is there but could
+    /// not be read is never written, since writing would replace what was never read.
     [[nodiscard]] ProjectList load(const std::string& path);
 
     /// Writes the hidden list (failures not reported), then the project file of the list last
@@ -40,8 +41,12 @@ public:
     [[nodiscard]] StoreResult save(const ProjectList& list);
     /// Writes the hidden list alone; failures are not reported.
     StoreResult save_hidden_list(const ProjectList& list);
-    /// Writes the remembered-memo file of the list last loaded; a failure is reported.
+    /// Writes the remembered-memo file of the list last loaded; a failure is reported (also for
+    /// a memo file that could not be read, which is left as it is).
     [[nodiscard]] StoreResult save_remembered_memos(const ProjectList& list);
+    /// As save_remembered_memos, unless the last write to that file (or the last attempt, which
+    /// was reported) had exactly these memos: the program's last word on its way out.
+    [[nodiscard]] StoreResult save_changed_remembered_memos(const ProjectList& list);
 
     /// The project file the list in use was read from and is saved to.
     const std::string& project_file() const { return my_project_file; }
@@ -54,6 +59,14 @@ private:
     Prompt& my_prompt;
     std::string my_project_file;
     std::string my_memo_file;
+    /// errno of the memo file's read when it is there but could not be read, else 0.
+    int my_memo_read_error = 0;
+    /// The hidden list was read by the last load, or there was none to read.
+    bool my_hidden_list_writable = true;
+    /// What the last write or attempt put (or meant to put) in my_memo_file.
+    std::string my_last_memo_bytes;
+    bool my_memos_attempted = false;
+    StoreResult my_last_memo_result = StoreResult::NotWritten;
 };
 
 } // namespace velkor

@@ -25,6 +25,10 @@ public:
     virtual void load_clock_flags() = 0;
     /// Puts the two flags as `Tci` and `Tco` (0 or 1); they reach the file at the next flush.
     virtual void save_clock_flags() = 0;
+
+    /// The program is ending without the user (a signal, the end of the desktop session): no log
+    /// record is written from now on, so an open session stays open in its crash record.
+    virtual void refuse_records() = 0;
 };
 
 } // namespace velkor

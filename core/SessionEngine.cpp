@@ -87,26 +87,29 @@ void SessionEngine::write_open_record()
     const ProjectList& list = *project_list();
     std::size_t c = list.current_category();
     std::size_t p = list.current_project();
-    record_written(my_services.record.WriteDazezUrureRecord(1, my_state.check_in_time, my_state.check_in_date,
-                                                            list.category_name(c), list.project_name(c, p),
-                                                            rate_of(c, p), my_state.memo, my_state.environment));
+    DazezUrureRecord& record = my_services.record;
+    const RecordWriteResult result =
+        record.WriteDazezUrureRecord(1, my_state.check_in_time, my_state.check_in_date, list.category_name(c),
+                                     list.project_name(c, p), rate_of(c, p), my_state.memo, my_state.environment);
+    // Only the record itself lets the next start recover the session; the mirror is for reading.
+    if (result == RecordWriteResult::RecordFailed && !my_record_failure_told) {
+        my_record_failure_told = true;
+        my_services.listener.crash_record_not_written(record.last_error());
+    }
 }
 
 void SessionEngine::clear_record()
 {
-    record_written(my_services.record.clear());
-}
-
-void SessionEngine::record_written(RecordWriteResult result)
-{
-    if (result == RecordWriteResult::RecordFailed || result == RecordWriteResult::MirrorFailed)
-        my_services.listener.crash_record_not_written(result);
+    // A record left saying "checked in" is recognised at the next start by the session's line
+    // at the end of the log, so a failed reset needs no word here.
+    (void)my_services.record.clear();
 }
 
 bool SessionEngine::CheckIn(std::size_t c, std::size_t p, bool shift, bool resume)
 {
     ProjectList* list = project_list();
     VELKOR_ASSERT(list != nullptr, "my_list != NULL");
+    my_record_failure_told = false; // a new session, or one taken back from the crash record
     if (!resume) {
         my_services.listener.autobackup_check();
         if (my_services.check_environment && !my_services.check_environment(my_state.environment))

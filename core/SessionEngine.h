@@ -108,6 +108,7 @@ public:
 
     bool is_checked_in() const override;
     bool check_out_for_exit() override;
+    void refuse_records() override { my_services.log.refuse_appends(); }
 
     DazezUrureRecord& record() { return my_services.record; }
     LogWriter& log() { return my_services.log; }
@@ -120,13 +121,13 @@ private:
     /// Resolves a check-out that would fall before the check-in; false when the session stays open.
     bool resolve_shortfall(long& elapsed, CheckOutAction& action);
     void add_clock_markers();
-    /// Hands a failed write of the crash record to the listener.
-    void record_written(RecordWriteResult result);
     void end_session();
 
     SessionServices my_services;
     SessionState my_state;
     MemoRequest my_memo;
+    /// The listener heard that this session's crash record could not be written.
+    bool my_record_failure_told = false;
 };
 
 } // namespace velkor

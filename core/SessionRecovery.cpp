@@ -6,6 +6,7 @@
 #include "classlib/SettingsKeys.h"
 #include "classlib/SettingsValues.h"
 #include "core/DazezUrureRecord.h"
+#include "core/LogTail.h"
 #include "core/LogWriter.h"
 #include "core/ProjectList.h"
 #include "core/SessionEngine.h"
@@ -39,6 +40,13 @@ RecoveryResult RecoverSession(SessionEngine& engine, Prompt& prompt)
     // An open session is never replaced by one from the record.
     if (!list || engine.is_checked_in() || !engine.record().ReadDazezUrureRecord(data))
         return {};
+    // Killed between writing the session to the log and resetting the record: offering the
+    // session again would record it twice.
+    if (session_in_log_tail(engine.log().log_path(), data.check_in_date, data.check_in_time, data.category,
+                            data.project)) {
+        engine.clear_record();
+        return {RecoveryOutcome::AlreadyRecorded, false};
+    }
     SessionState& state = engine.state();
     state.check_in_time = data.check_in_time;
     state.check_in_date = data.check_in_date;

@@ -10,6 +10,7 @@ class SessionEngine;
 enum class RecoveryOutcome
 {
     NothingToRecover, ///< no record, state 0, or a damaged record
+    AlreadyRecorded,  ///< the session stands at the end of the log already: the record is reset, nothing offered
     ProjectMissing,   ///< the record names a category or project that is gone; the record is kept
     CheckedOut,       ///< the session was written to the log and the record cleared
     LogCancelled,     ///< the log write was cancelled: the record is kept for the next start, the program stays idle

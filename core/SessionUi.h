@@ -89,8 +89,9 @@ public:
     virtual void autobackup_check() = 0;
     /// Stops the once-a-second redraw and forgets the last drawn current line.
     virtual void session_closed() = 0;
-    /// The crash record could not be written (RecordFailed or MirrorFailed); the session goes on.
-    virtual void crash_record_not_written(RecordWriteResult result) = 0;
+    /// The open session's crash record could not be written (error: the system's error number):
+    /// the session goes on, but a crash would lose it. Told once per session.
+    virtual void crash_record_not_written(int error) = 0;
 };
 
 } // namespace velkor

@@ -3,6 +3,7 @@
 #include "classlib/SettingsKeys.h"
 #include "classlib/SettingsValues.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -18,7 +19,11 @@ public:
     bool write_at_start(std::string_view bytes) override
     {
         LockFile* file = my_lock.lock_file();
-        return file && file->write_at_start(bytes);
+        if (!file) {
+            errno = EBADF;
+            return false;
+        }
+        return file->write_at_start(bytes);
     }
     long read_at(std::uint64_t offset, char* buffer, std::size_t n) override
     {
@@ -56,6 +61,12 @@ int Workspace::date_order() const
 void Workspace::replace_project_file(std::string path)
 {
     my_project_file = std::move(path);
+}
+
+std::string Workspace::lock_file() const
+{
+    const LockFile* file = my_log_lock.lock_file();
+    return file ? file->path() : std::string();
 }
 
 bool Workspace::replace_log(const std::string& path)

@@ -62,6 +62,8 @@ public:
     const std::string& log_file() const { return my_log_file; }
     /// The readable mirror of the crash record beside the log (stem + ".clg").
     const std::string& mirror_file() const { return my_log_lock.mirror_path(); }
+    /// The lock file that holds the crash record (stem + ".lck"); empty while no lock is held.
+    std::string lock_file() const;
     bool holds_log_lock() const { return my_log_lock.is_held(); }
     /// Takes the lock of path and makes it the log: records go there, the crash record lives in
     /// its lock file and mirror, the previous lock is released. False (the lock message has been

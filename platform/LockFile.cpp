@@ -57,13 +57,17 @@ bool LockFile::is_same_file(const std::string& path) const
 
 bool LockFile::write_at_start(std::string_view bytes)
 {
-    if (my_fd < 0)
+    if (my_fd < 0) {
+        errno = EBADF;
         return false;
+    }
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::pwrite(my_fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = ENOSPC; // a write that makes no progress: the disk takes no more
         if (n <= 0)
             return false;
         done += static_cast<std::size_t>(n);

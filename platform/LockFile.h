@@ -29,7 +29,8 @@ public:
     /// True when path names the file this object holds open (the same file under another name too).
     bool is_same_file(const std::string& path) const;
 
-    /// Writes bytes at offset 0 in one piece and flushes them to disk; false on failure.
+    /// Writes bytes at offset 0 in one piece and flushes them to disk; false on failure, with
+    /// errno telling why.
     bool write_at_start(std::string_view bytes);
     /// Reads up to n bytes at offset; the number read (0 at the end), or -1 on error.
     long read_at(std::uint64_t offset, char* buffer, std::size_t n);

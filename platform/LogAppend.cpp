@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 #include <utility>
 
@@ -33,8 +34,12 @@ bool LogAppend::open(const std::string& path)
     my_created = false;
     my_opened = false;
     my_start_size = 0;
-    // A log that is a FIFO or a device is refused rather than waited on or written into.
-    my_fd = open_regular(path, O_WRONLY | O_APPEND);
+    // A log that is a FIFO or a device is refused rather than waited on or written into. It is
+    // opened for reading too, to see how its last line ends; a log that may only be written is
+    // appended to all the same.
+    my_fd = open_regular(path, O_RDWR | O_APPEND);
+    if (my_fd < 0 && errno == EACCES)
+        my_fd = open_regular(path, O_WRONLY | O_APPEND);
     if (my_fd < 0 && errno == ENOENT) {
         // Remember that this append made the file, so a failed first record leaves no file.
         my_fd = open_regular(path, O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0666);
@@ -53,20 +58,39 @@ bool LogAppend::open(const std::string& path)
     }
     my_start_size = st.st_size;
     my_opened = true;
+    my_line_end = missing_line_end();
     return true;
+}
+
+std::string_view LogAppend::missing_line_end() const
+{
+    char last = '\n';
+    if (my_start_size > 0 && ::pread(my_fd, &last, 1, static_cast<off_t>(my_start_size - 1)) != 1)
+        return {};
+    if (last == '\n')
+        return {};
+    return last == '\r' ? std::string_view("\n") : std::string_view("\r\n");
 }
 
 bool LogAppend::write(std::string_view bytes)
 {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(my_fd, bytes.data(), bytes.size());
+    // One writev puts the line end and the record in the file together.
+    std::string_view head = my_line_end;
+    while (!head.empty() || !bytes.empty()) {
+        iovec parts[2] = {{const_cast<char*>(head.data()), head.size()},
+                          {const_cast<char*>(bytes.data()), bytes.size()}};
+        ssize_t n = ::writev(my_fd, parts, 2);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             return fail();
         }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
+        auto written = static_cast<std::size_t>(n);
+        const std::size_t from_head = written < head.size() ? written : head.size();
+        head.remove_prefix(from_head);
+        bytes.remove_prefix(written - from_head);
     }
+    my_line_end = {};
     return true;
 }
 
@@ -100,6 +124,23 @@ bool LogAppend::roll_back()
         ok = ::unlink(my_path.c_str()) == 0 || errno == ENOENT;
     my_created = false;
     return ok;
+}
+
+bool LogAppend::ends_with(std::string_view bytes)
+{
+    int fd = open_regular(my_path, O_RDONLY);
+    if (fd < 0)
+        return false;
+    struct stat st
+    {
+    };
+    std::string tail(bytes.size(), '\0');
+    bool same = ::fstat(fd, &st) == 0 && st.st_size >= static_cast<off_t>(bytes.size()) &&
+                ::pread(fd, tail.data(), tail.size(), st.st_size - static_cast<off_t>(bytes.size())) ==
+                    static_cast<ssize_t>(bytes.size()) &&
+                tail == bytes;
+    ::close(fd);
+    return same;
 }
 
 } // namespace velkor

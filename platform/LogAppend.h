@@ -17,7 +17,9 @@ public:
     /// Opens path for appending, creating it when missing; false on failure (also for anything
     /// but a regular file).
     virtual bool open(const std::string& path) = 0;
-    /// Appends all bytes; false when not all of them were written.
+    /// Appends all bytes as a line of their own: when the file's last byte is not LF, a line end
+    /// goes first (LF after a lone CR, else CR LF), in the same write. False when not all of
+    /// them were written.
     virtual bool write(std::string_view bytes) = 0;
     /// Forces the written bytes to disk; false on failure.
     virtual bool flush() = 0;
@@ -26,6 +28,9 @@ public:
     /// Undoes the append after a failed step (open or already closed); a file that open created
     /// is removed again. False when the file could not be restored.
     virtual bool roll_back() = 0;
+    /// Reads the file of the last open back: true when it ends with bytes. False also when it
+    /// cannot be read.
+    virtual bool ends_with(std::string_view bytes) = 0;
 };
 
 /// The POSIX log sink: O_APPEND writes, fsync, ftruncate back on failure.
@@ -46,17 +51,22 @@ public:
     bool flush() override;
     bool close() override;
     bool roll_back() override;
+    bool ends_with(std::string_view bytes) override;
 
     /// errno of the last failed step, 0 when none failed.
     int error() const { return my_error; }
 
 private:
     bool fail();
+    /// What the file needs before a record of its own, from its last byte (nothing when that
+    /// cannot be read: a log opened for writing only).
+    std::string_view missing_line_end() const;
 
     SyncCall my_sync;
     std::string my_path;
     int my_fd = -1;
     std::int64_t my_start_size = 0;
+    std::string_view my_line_end; ///< still to be written before the next bytes
     bool my_created = false;
     bool my_opened = false;
     int my_error = 0;

@@ -23,7 +23,7 @@ enum class MenuPlace
     Projects,
     Options,
     Memos,
-    AskForMemo, ///< the "&Ask for &memo" sub-menu of Memos
+    AskForMemo, ///< the "&Ask for memo" sub-menu of Memos
     Help,
 };
 

@@ -3,12 +3,14 @@
 #include "app/FrameWindow.h"
 #include "app/MainCommands.h"
 #include "app/MainVKWindow.h"
+#include "app/Startup.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
 #include "core/SessionControl.h"
 #include "core/SessionEngine.h"
 #include "tests/support/AbandonedRewrite.h"
+#include "tests/support/MemoryRecordStore.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
@@ -16,9 +18,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <set>
 
@@ -44,19 +48,42 @@ public:
     void clock_changed() override {}
     void load_clock_flags() override {}
     void save_clock_flags() override {}
+    void refuse_records() override {}
 };
 
 class ApplicationTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<Application> start(std::vector<std::string> args = {})
+    std::unique_ptr<Application> make(std::vector<std::string> args = {})
     {
         CommandLine command_line("/x/velkor", args);
         command_line.apply_variables(VariableLookup(args));
         command_line.apply_options();
-        auto app = std::make_unique<Application>(std::move(command_line), prompt);
+        return std::make_unique<Application>(std::move(command_line), prompt);
+    }
+    std::unique_ptr<Application> start(std::vector<std::string> args = {})
+    {
+        auto app = make(std::move(args));
         started = app->init_main_window();
         return app;
+    }
+    // Runs the whole program (the loop included) on app; action runs once the first paint has
+    // loaded the list and run the start-up actions. A program still running after a minute fails.
+    int run(Application& app, std::function<void()> action)
+    {
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (app.client() && !app.client()->first_paint_pending()) {
+                poll.stop();
+                action();
+            }
+        });
+        poll.start(5);
+        QTimer hung;
+        hung.setSingleShot(true);
+        QObject::connect(&hung, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        hung.start(60000);
+        return run_application(app, nullptr);
     }
     std::string ini() const { return read_file(dir.file("velkors.ini")); }
 
@@ -297,4 +324,44 @@ TEST_F(ApplicationTest, StartRemovesWhatRewritesCutShortLeftBehind)
     for (const auto& entry : std::filesystem::directory_iterator("."))
         names.insert(entry.path().filename().string());
     EXPECT_EQ(names, std::set<std::string>{"velkors.lck"});
+}
+
+TEST_F(ApplicationTest, ExitWithAMemoFileThatCannotBeWrittenSaysSoOnceAndEndsNormally)
+{
+    write_file(dir.file("project.txt"), "[categories]\r\ncWork\r\n[Work]\r\npReport\r\n");
+    std::filesystem::create_directory(dir.file("project.mmo"));
+    auto app = make();
+    EXPECT_EQ(run(*app, [&] { app->client()->commands().run(kCmdExit); }), 0);
+    EXPECT_EQ(prompt.messages(), (std::vector<Message>{{"Cannot write remembered memos to project.mmo\nIs a directory",
+                                                        "Error", Buttons::Ok, Icon::Stop}}));
+    app.reset(); // the window goes first; nothing may report through it afterwards
+    EXPECT_EQ(prompt.count(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("project.mmo")));
+}
+
+TEST_F(ApplicationTest, ASignalEndsTheProgramWithoutQuestionsOrRecordsAndKeepsTheOpenSession)
+{
+    // Exit while checked in would refuse (ExitWhileCheckedIn 3); the end of a session does not ask.
+    write_file(dir.file("project.txt"), "[categories]\r\ncWork\r\n[Work]\r\npReport\r\n");
+    auto app = make();
+    bool later_check_out = true;
+    const int code = run(*app, [&] {
+        SessionEngine& engine = app->client()->engine();
+        ASSERT_TRUE(engine.CheckIn(0, 0, false));
+        app->project_list()->remember_memo(0, 0, "kept");
+        ::raise(SIGTERM);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app->end_requested(); }));
+        later_check_out = engine.CheckOut(false); // whatever still runs records nothing now
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(later_check_out);
+    app.reset();
+    EXPECT_EQ(prompt.count(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("velkors.log")));
+    EXPECT_NE(read_file(dir.file("project.mmo")).find("[Work\tReport]\r\nmkept\r\n"), std::string::npos);
+    EXPECT_NE(ini().find("Tci=0\r\n"), std::string::npos); // the exit steps ran and the settings were written
+    MemoryRecordStore lock(read_file(dir.file("velkors.lck")));
+    DazezUrureData open;
+    ASSERT_TRUE(DecodeLckRecord(lock, open));
+    EXPECT_EQ(open.category + "/" + open.project, "Work/Report");
 }

@@ -89,7 +89,7 @@ TEST_F(MenuFixture, BarHoldsEveryItemInOrderWithItsCommandNumber)
               (V{"Add/delete/&change projects    F2=101", "&Hide/show projects=11848", "Reload project list=11852"}));
     EXPECT_EQ(describe(top(2)), (V{"Change &options    F3=103"}));
     EXPECT_EQ(describe(top(3)),
-              (V{"&Enter memo now=11846", "-", ">&Ask for &memo", " Only when I use the &Shift key=11843",
+              (V{"&Enter memo now=11846", "-", ">&Ask for memo", " Only when I use the &Shift key=11843",
                  " Every time I check &in=11844", " Every time I check &out=11845"}));
     EXPECT_EQ(describe(top(4)), (V{"&Contents=104", "&Index=105", "-", "&Configure Help=11853", "-", "&About=1",
                                    "Enter tutorial mode=201"}));

@@ -1,5 +1,6 @@
 // The main window's input side: clicks, the menu commands, the tray and the project editor's guards.
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/MemoryRecordStore.h"
 
 using namespace velkor;
 using namespace velkor::test;
@@ -194,4 +195,21 @@ TEST_F(MainVKWindowInput, AReloadAskedForWhileTheEditorIsOpenWaitsUntilItCloses)
     EXPECT_EQ(seen_categories, 3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return app->project_list() && list().n_categories() == 2; }));
     EXPECT_EQ(list().category_name(1), "Delta");
+}
+
+TEST_F(MainVKWindowInput, ACrashRecordThatCannotBeWrittenIsToldOnceAndTheSessionIsStillTimed)
+{
+    start();
+    MemoryRecordStore refusing;
+    refusing.fail_writes = true;
+    app->workspace().crash_record().attach(&refusing, "");
+    click(0, 0);
+    EXPECT_EQ(current(), "Alpha/Write");
+    clock.advance(60);
+    click(0, 0, Qt::RightButton);
+    EXPECT_EQ(records(), 1);
+    EXPECT_EQ(prompt.messages(),
+              (std::vector<Message>{{"Cannot write the session to velkors.lck\nInput/output error\n\nThe session is "
+                                     "being timed, but it cannot be recovered\nafter a crash.",
+                                     "Warning", Buttons::Ok, Icon::Exclamation}}));
 }

@@ -187,6 +187,12 @@ TEST_F(MainVKWindowTest, CaptionShowsTheGrandTotalTheProjectAndTheTitleWhileIdle
     w.request_reload_list();
     w.draw_grid_now();
     EXPECT_EQ(w.windowTitle(), "0:00:00 - Velkor");
+    // Nothing to show: a blank title, where Qt would put the program's name in an empty one.
+    put(app->settings(), kShowTotalAllTimes, "0");
+    put_int(app->settings(), kShowVKRName, 2);
+    w.read_display_settings();
+    w.update_caption();
+    EXPECT_EQ(w.windowTitle(), " ");
 }
 
 TEST_F(MainVKWindowTest, DisplaySettingsKeepRowsAndMarginUsableAndABadColourGivesBlack)

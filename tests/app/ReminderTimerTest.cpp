@@ -38,6 +38,16 @@ struct ReminderFixture : ::testing::Test
     bool answer_yes = true;
     int restores = 0;
 
+    // Where the focus was and went, in order with the dialog.
+    struct WatchedForeground : ForegroundWindow
+    {
+        explicit WatchedForeground(std::string& log) : my_log(log) {}
+        void remember() override { my_log += "remember "; }
+        void give_back() override { my_log += "give back "; }
+        std::string& my_log;
+    };
+    std::string focus;
+
     std::unique_ptr<ReminderTimer> make()
     {
         auto timer = std::make_unique<ReminderTimer>(settings, prompt, clock);
@@ -45,9 +55,11 @@ struct ReminderFixture : ::testing::Test
         timer->set_subject([this] { return subject; });
         timer->set_dialog([this](const ReminderTexts& texts) {
             shown.push_back(texts);
+            focus += "dialog ";
             return answer_yes;
         });
         timer->set_restore_window([this] { ++restores; });
+        timer->set_foreground(std::make_unique<WatchedForeground>(focus));
         return timer;
     }
 };
@@ -104,4 +116,24 @@ TEST_F(ReminderFixture, DialogShowsTheSessionAndYesRearmsWhileNoRestoresTheWindo
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[2].question, "Are you still idle?");
     EXPECT_EQ(shown[2].category + shown[2].project + shown[2].memo, "");
+}
+
+TEST_F(ReminderFixture, YesGivesTheFocusBackAndNoKeepsRemindersOffThroughTheWindowsReturn)
+{
+    put(settings, kReminderDuration, "5");
+    subject.checked_in = true;
+    auto timer = make();
+    timer->OnReminderTimer();
+    EXPECT_EQ(focus, "remember dialog give back ");
+
+    answer_yes = false;
+    focus.clear();
+    timer->OnReminderTimer();
+    EXPECT_EQ(focus, "remember dialog ");
+    timer->window_changed(); // the window brought back after No
+    EXPECT_FALSE(timer->is_armed());
+    timer->StartReminderTimer(); // a check-in or check-out
+    timer->StopReminderTimer();
+    timer->window_changed();
+    EXPECT_TRUE(timer->is_armed());
 }

@@ -37,6 +37,7 @@ public:
 
     Step fail_at = Step::None;
     std::size_t bytes_before_failure = 0; // what a failing write still puts in the file
+    bool roll_back_fails = false;         // the file cannot be cut back (an append-only file, a dying disk)
 
     bool open(const std::string& path) override { return fail_at != Step::Open && my_file.open(path); }
     bool write(std::string_view bytes) override
@@ -48,7 +49,8 @@ public:
     }
     bool flush() override { return my_file.flush() && fail_at != Step::Flush; }
     bool close() override { return my_file.close() && fail_at != Step::Close; }
-    bool roll_back() override { return my_file.roll_back(); }
+    bool roll_back() override { return roll_back_fails ? (my_file.close(), false) : my_file.roll_back(); }
+    bool ends_with(std::string_view bytes) override { return my_file.ends_with(bytes); }
 
 private:
     LogAppend my_file;
@@ -179,6 +181,46 @@ TEST_F(LogWriterTest, FailedAppendLeavesTheLogAsItWasAndRetryWritesOnce)
     sink.fail_at = FailingSink::Step::None;
     EXPECT_EQ(append(*writer), kWritten);
     EXPECT_EQ(read_file(log), before + kLine);
+}
+
+TEST_F(LogWriterTest, ARecordAlwaysStartsALineOfItsOwn)
+{
+    // A last line typed by hand or cut by another program gets its line end in the same write.
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""}, {"typed", "typed\r\n"}, {"cut\r", "cut\r\n"}, {"unix\n", "unix\n"}, {"dos\r\n", "dos\r\n"}};
+    for (const auto& [before, kept] : cases) {
+        write_file(log, before);
+        ASSERT_EQ(append(*make_writer()), kWritten);
+        EXPECT_EQ(read_file(log), kept + kLine) << before;
+    }
+}
+
+TEST_F(LogWriterTest, WhenTheLogCannotBeCutBackItsEndDecidesWhatIsReported)
+{
+    const std::string before = "2024/03/06\t08:00:00\t2024/03/06\t09:00:00\tWork\tReport\t0.00"; // no line end
+    write_file(log, before);
+    auto owned = std::make_unique<FailingSink>();
+    FailingSink& sink = *owned;
+    auto writer = make_writer(kLockdownSwitches, std::move(owned));
+    sink.roll_back_fails = true;
+
+    // The record is in the file whole: it counts as written, so no Retry can write it twice.
+    sink.fail_at = FailingSink::Step::Close;
+    EXPECT_EQ(append(*writer), kWritten);
+    EXPECT_EQ(prompt.count(), 0u);
+    EXPECT_EQ(read_file(log), before + "\r\n" + kLine);
+
+    // Only part of it: a failure, and the next record starts after the part on a line of its own.
+    sink.fail_at = FailingSink::Step::Write;
+    sink.bytes_before_failure = 20;
+    prompt.answer(Answer::Retry);
+    sink.roll_back_fails = true;
+    EXPECT_EQ(append(*writer), AppendResult::Retry);
+    EXPECT_EQ(read_file(log), before + "\r\n" + kLine + std::string(kLine).substr(0, 20));
+    sink.fail_at = FailingSink::Step::None;
+    sink.roll_back_fails = false;
+    EXPECT_EQ(append(*writer), kWritten);
+    EXPECT_EQ(read_file(log), before + "\r\n" + kLine + std::string(kLine).substr(0, 20) + "\r\n" + kLine);
 }
 
 TEST_F(LogWriterTest, AFailedFirstRecordLeavesNoFile)

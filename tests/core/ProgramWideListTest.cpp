@@ -7,7 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace velkor;
 using velkor::test::read_file;
@@ -145,4 +150,45 @@ TEST_F(ProgramWideListTest, AListMadeInTheEditorWithoutAnyLoadHasNoFileToWrite)
     EXPECT_EQ(read_file("project.txt"), kProjects);
     ASSERT_NE(lists.get(), nullptr);
     EXPECT_EQ(lists.get()->category_name(0), "Scratch");
+}
+
+namespace {
+
+// Takes the superuser's right to read any file away from this process, so that a file without
+// read permission cannot be read here either (it is given up for good: call it in a child).
+void drop_permission_override()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2] = {};
+    ::syscall(SYS_capget, &header, data);
+    data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+    ::syscall(SYS_capset, &header, data);
+}
+
+} // namespace
+
+TEST_F(ProgramWideListTest, AMemoFileOrHiddenListThatCouldNotBeReadIsNeverWritten)
+{
+    const std::string memo_file = memos();
+    write_file("hidden.ini", "CWork\t1\r\n");
+    ASSERT_EQ(::chmod("project.mmo", 0), 0);
+    ASSERT_EQ(::chmod("hidden.ini", 0200), 0);
+    auto without_override = [this] {
+        drop_permission_override();
+        ProjectList& list = lists.reload();
+        list.remember_memo(0, 1, "new");
+        (void)lists.save();
+        // The exit writes the memos, and the end of the program would again: one message.
+        (void)lists.save_remembered_memos();
+        lists.finish();
+        const Message told{"Cannot write remembered memos to project.mmo\nPermission denied", "Error", Buttons::Ok,
+                           Icon::Stop};
+        const bool saved = read_file("project.txt").find("pAdmin") != std::string::npos;
+        std::_Exit(prompt.count() == 1 && prompt.last() == told && saved ? 0 : 1);
+    };
+    EXPECT_EXIT(without_override(), ::testing::ExitedWithCode(0), "");
+    ::chmod("project.mmo", 0600);
+    ::chmod("hidden.ini", 0600);
+    EXPECT_EQ(memos(), memo_file);
+    EXPECT_EQ(read_file("hidden.ini"), "CWork\t1\r\n");
 }

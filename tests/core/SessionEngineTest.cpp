@@ -2,6 +2,8 @@
 
 #include "classlib/SettingsKeys.h"
 
+#include <cerrno>
+
 namespace velkor::test {
 namespace {
 
@@ -137,15 +139,17 @@ TEST_F(SessionEngineTest, ClockChangesAreMarkedOnlyWhenSwitchedOn)
     EXPECT_EQ(get(reread, kTci) + get(reread, kTco), "00");
 }
 
-TEST_F(SessionEngineTest, AFailedCrashRecordReachesTheListenerAndTheSessionGoesOn)
+TEST_F(SessionEngineTest, AnUnwritableCrashRecordIsToldOncePerSessionAndTheSessionGoesOn)
 {
     SessionEngine& e = start();
     store.fail_writes = true;
+    dialogs.memos = {{MemoDialogResult::Ok, "later"}};
     ASSERT_TRUE(e.CheckIn(0, 0, false));
+    ASSERT_TRUE(e.EnterMemoNow()); // the same session's record again: told already
     ASSERT_TRUE(e.CheckOut(false));
-    EXPECT_EQ(listener.record_failures,
-              (std::vector<RecordWriteResult>{RecordWriteResult::RecordFailed, RecordWriteResult::RecordFailed}));
-    EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\r\n");
+    ASSERT_TRUE(e.CheckIn(1, 0, false));
+    EXPECT_EQ(listener.record_failures, (std::vector<int>{EIO, EIO}));
+    EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\tlater\r\n");
 }
 
 TEST_F(SessionEngineTest, SessionSurvivesAReloadWhereItsNamesRemain)

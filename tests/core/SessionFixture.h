@@ -92,9 +92,9 @@ struct CountingListener : SessionListener
     void start_reminder_timer() override {}
     void autobackup_check() override {}
     void session_closed() override { ++closed; }
-    void crash_record_not_written(RecordWriteResult result) override { record_failures.push_back(result); }
+    void crash_record_not_written(int error) override { record_failures.push_back(error); }
     int closed = 0;
-    std::vector<RecordWriteResult> record_failures;
+    std::vector<int> record_failures;
 };
 
 class SessionFixture : public ::testing::Test

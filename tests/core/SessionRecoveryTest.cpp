@@ -62,6 +62,44 @@ TEST_F(SessionRecoveryTest, MemoCancelContinuesAndLogCancelKeepsTheRecord)
     EXPECT_EQ(prompt.last().buttons, Buttons::RetryCancel);
 }
 
+TEST_F(SessionRecoveryTest, ASessionAlreadyAtTheEndOfTheLogIsNeitherOfferedNorWrittenAgain)
+{
+    // Records of another project at that moment, of the same project at another, and one that
+    // ended in the second it began: the project clicked again, which opened this very session.
+    const std::string others = kLine + "09:30:00\tWork\tReport\t0.00\r\n" +
+                               "2024/03/07\t09:05:01\t2024/03/07\t09:06:00\tWork\tAdmin\t0.00\r\n" + kLine +
+                               "09:05:00\tWork\tAdmin\t0.00\r\n";
+    write_file(log_path, others);
+    EXPECT_EQ(RecoverSession(*engine, prompt).outcome, RecoveryOutcome::Continued);
+    list.clear_current();
+
+    // Killed after the session's line went to the log, before the record was reset; a note
+    // followed it.
+    const std::string written = others + kLine + "10:00:00" + kRest +
+                                "2024/03/07\t09:50:00\t2024/03/07\t09:50:00\tHome\tGarden\t0.00\tnote\r\n";
+    write_file(log_path, written);
+    choose(RecoveryChoice::CheckOut, 10, 0);
+    EXPECT_EQ(RecoverSession(*engine, prompt).outcome, RecoveryOutcome::AlreadyRecorded);
+    EXPECT_EQ(dialogs.recovered.size(), 1u);
+    EXPECT_FALSE(engine->is_checked_in() || record_open());
+    EXPECT_EQ(log_text(), written);
+    EXPECT_EQ(prompt.count(), 0u);
+}
+
+TEST_F(SessionFixture, ACheckOutWhoseRecordCouldNotBeResetIsNotOfferedAtTheNextStart)
+{
+    ASSERT_TRUE(start().CheckIn(0, 0, false));
+    clock.advance(60);
+    store.fail_writes = true;
+    ASSERT_TRUE(engine->CheckOut(false));
+    store.fail_writes = false;
+    ASSERT_TRUE(record_open());
+    start();
+    EXPECT_EQ(RecoverSession(*engine, prompt).outcome, RecoveryOutcome::AlreadyRecorded);
+    EXPECT_TRUE(dialogs.recovered.empty());
+    EXPECT_EQ(log_text(), "2024/03/07\t09:05:00\t2024/03/07\t09:06:00\tWork\tReport\t0.00\r\n");
+}
+
 TEST_F(SessionRecoveryTest, MissingProjectIsReportedAtEveryStartAndTheRecordKept)
 {
     put_int(settings, kDateFormat, 1);

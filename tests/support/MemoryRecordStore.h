@@ -3,6 +3,7 @@
 #include "core/DazezUrureRecord.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 
 namespace velkor::test {
@@ -14,8 +15,10 @@ struct MemoryRecordStore : RecordStore
     explicit MemoryRecordStore(std::string b) : bytes(std::move(b)) {}
     bool write_at_start(std::string_view b) override
     {
-        if (fail_writes)
+        if (fail_writes) {
+            errno = EIO;
             return false;
+        }
         bytes.resize(std::max(bytes.size(), b.size()));
         bytes.replace(0, b.size(), b);
         return true;
