@@ -19,11 +19,15 @@ import time
 
 
 def xdo(*args):
-    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout.strip()
+    # A command that waits for an event that never comes (a pointer already in place) is given up.
+    try:
+        return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=5).stdout.strip()
+    except subprocess.TimeoutExpired:
+        return ""
 
 
 def windows(pid, name):
-    return [w for w in xdo("search", "--pid", pid, "--name", name).split() if w]
+    return [w for w in xdo("search", "--all", "--pid", pid, "--name", name).split() if w]
 
 
 def open_session(folder):
@@ -84,15 +88,25 @@ class Program:
             raise RuntimeError("no main window")
 
     def answer_crash_guard(self, expected):
+        """Answers the crash guard with Continue (its default button); whether it was shown."""
         deadline = time.time() + (15 if expected else 1.0)
+        shown = False
         while time.time() < deadline:
             guard = windows(self.process.pid, "Crash Guard")
-            if guard:
-                xdo("windowfocus", "--sync", guard[0])
-                xdo("key", "--window", guard[0], "Return")
-                time.sleep(0.2)
-                return True
-            time.sleep(0.05)
+            if not guard:
+                if shown:
+                    return True
+                time.sleep(0.05)
+                continue
+            # A key sent before the dialog takes input is lost: pressed until the dialog is gone.
+            if not shown:
+                shown = True
+                deadline = time.time() + 5
+            xdo("windowactivate", guard[0])
+            xdo("key", "--window", guard[0], "Return")
+            time.sleep(0.2)
+        if shown:
+            raise RuntimeError("the crash guard did not close")
         return False
 
     def caption(self):
@@ -125,7 +139,7 @@ def main():
         program.answer_crash_guard(False)
         lines = {}
         for y in range(20, 200, 3):
-            xdo("mousemove", "--sync", 30, y, "click", 1)
+            xdo("mousemove", 30, y, "click", 1)
             time.sleep(0.1)
             caption = program.caption()
             for name in ("One", "Two"):
@@ -142,7 +156,7 @@ def main():
             for _ in range(random.randint(1, 12)):
                 current = program.caption().split(" ")[0]
                 target = "Two" if current == "One" else "One"
-                xdo("mousemove", "--sync", 30, lines[target], "click", 1)
+                xdo("mousemove", 30, lines[target], "click", 1)
                 done += 1
                 time.sleep(random.uniform(0.0, 0.4))
             time.sleep(random.uniform(0.0, 0.03))
