@@ -91,7 +91,9 @@ Answer QtPrompt::message(const Message& message)
     // A box without Cancel still closes with Escape; it then counts as its only or last button.
     if (message.buttons == Buttons::YesNo)
         box.setEscapeButton(QMessageBox::No);
-    return to_answer(box.exec());
+    const int button = box.exec();
+    // Closed by the program's end rather than answered: the answer that changes nothing.
+    return my_unattended ? unattended_answer(message.buttons) : to_answer(button);
 }
 
 } // namespace velkor

@@ -58,3 +58,30 @@ TEST(QtPrompt, ShowsExactPlainTextCaptionButtonsAndIconAndReturnsThePressedButto
     prompt.message("x<b>bold</b> &amp; <i>it</i>", "Invalid category entry skipped", Buttons::Ok, Icon::Information);
     EXPECT_EQ(watcher.shown, "x<b>bold</b> &amp; <i>it</i>");
 }
+
+TEST(QtPrompt, ABoxOpenWhenTheProgramMustEndGetsTheAnswerThatChangesNothingAndNoneWaitsAfterIt)
+{
+    QtPrompt prompt;
+    // The program must end: its box's loop ends from outside, as every loop does then.
+    QTimer::singleShot(0, [&prompt] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        prompt.set_unattended(true);
+        box->done(-1);
+    });
+    EXPECT_EQ(prompt.message("Check out first?", "Velkor", Buttons::YesNo, Icon::Question), Answer::No);
+
+    // A box shown from now on would be seen and closed here.
+    bool shown = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&shown] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            shown = true;
+            box->close();
+        }
+    });
+    watch.start(0);
+    EXPECT_EQ(prompt.message("Cannot write", "velkors.log", Buttons::RetryCancel, Icon::Exclamation), Answer::Cancel);
+    EXPECT_EQ(prompt.message("Cannot write", "project.mmo", Buttons::Ok, Icon::Stop), Answer::Ok);
+    EXPECT_FALSE(shown);
+}
