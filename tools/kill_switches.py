@@ -79,13 +79,14 @@ class Program:
     def __init__(self, velkor, folder):
         self.process = subprocess.Popen([velkor], cwd=folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.window = None
-        deadline = time.time() + 20
-        while time.time() < deadline and not self.window:
+        deadline = time.time() + 90  # a loaded machine starts slowly
+        while time.time() < deadline and not self.window and self.process.poll() is None:
             found = windows(self.process.pid, "^Velkor$|- Velkor$")
             self.window = found[0] if found else None
             time.sleep(0.05)
         if not self.window:
-            raise RuntimeError("no main window")
+            shown = [xdo("getwindowname", w) for w in windows(self.process.pid, ".")]
+            raise RuntimeError("no main window (exit status %s, windows %r)" % (self.process.poll(), shown))
 
     def answer_crash_guard(self, expected):
         """Answers the crash guard with Continue (its default button); whether it was shown."""
