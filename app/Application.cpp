@@ -128,11 +128,11 @@ void Application::exit_steps()
 
 void Application::request_end()
 {
-    // Exit has already run its steps: the program is on its way out anyway.
-    if (my_quit_requested)
-        return;
-    my_end_requested = true;
-    my_session->refuse_records();
+    // After Exit the steps have run already, and only a box of the way out may still be open.
+    if (!my_quit_requested) {
+        my_end_requested = true;
+        my_session->refuse_records();
+    }
     // Every loop ends, the modal ones too (their dialogs count as cancelled); the steps follow
     // once the main loop is over, when no dialog is open any more.
     quit_event_loop(0);

@@ -48,7 +48,7 @@ public:
     void exit_steps();
     /// The program is asked to end from outside (a signal, the desktop session ending): no
     /// question is asked and no log record written from now on, and every event loop ends.
-    /// Nothing is done when the exit steps have run already.
+    /// After the exit steps, only the loops end (a message box on the way out).
     void request_end();
     /// True after request_end (or end_without_questions) until the program is gone.
     bool end_requested() const { return my_end_requested; }

@@ -77,7 +77,9 @@ def duplicates(folder):
 
 class Program:
     def __init__(self, velkor, folder):
-        self.process = subprocess.Popen([velkor], cwd=folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.output = os.path.join(tempfile.gettempdir(), "velkor-kill-output-%d.txt" % os.getpid())
+        with open(self.output, "wb") as output:
+            self.process = subprocess.Popen([velkor], cwd=folder, stdout=output, stderr=output)
         self.window = None
         deadline = time.time() + 90  # a loaded machine starts slowly
         while time.time() < deadline and not self.window and self.process.poll() is None:
@@ -86,7 +88,9 @@ class Program:
             time.sleep(0.05)
         if not self.window:
             shown = [xdo("getwindowname", w) for w in windows(self.process.pid, ".")]
-            raise RuntimeError("no main window (exit status %s, windows %r)" % (self.process.poll(), shown))
+            with open(self.output, "rb") as output:
+                said = output.read().decode("utf-8", "replace")
+            raise RuntimeError("no main window (exit status %s, windows %r, output %r)" % (self.process.poll(), shown, said))
 
     def answer_crash_guard(self, expected):
         """Answers the crash guard with Continue (its default button); whether it was shown."""
@@ -128,11 +132,13 @@ def main():
     with open(os.path.join(folder, "velkors.ini"), "wb") as f:
         f.write(b"[velkors]\r\nWindowPosition=0 0\r\nWindowSize=400x300\r\nCloseOnSelect=n\r\n"
                 b"ExitWhileCheckedIn=1\r\nSupressLCCPWarning=1\r\n")
-    display = ":%d" % random.randint(60, 89)
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # Xvfb picks a display no other server uses and tells its number once it takes clients.
+    ready_read, ready_write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(ready_write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=[ready_write])
+    os.close(ready_write)
+    display = ":" + os.fdopen(ready_read).readline().strip()
     os.environ.update(DISPLAY=display, QT_QPA_PLATFORM="xcb")
-    time.sleep(1)
     try:
         # Where the two project lines are: clicked down the first column until each shows up in
         # the caption.
@@ -163,6 +169,9 @@ def main():
             time.sleep(random.uniform(0.0, 0.03))
             program.kill()
             kills += 1
+            if kills % 50 == 0:
+                print("%d switches, %d kills, %d offered, %d between log line and reset" % (done, kills, offers, hits),
+                      flush=True)
             session = open_session(folder)
             # Killed between writing the session to the log and resetting its record: the next
             # start must not offer it.

@@ -15,6 +15,7 @@
 #include "tests/support/TempDir.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -54,12 +55,12 @@ public:
 class ApplicationTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<Application> make(std::vector<std::string> args = {})
+    std::unique_ptr<Application> make(std::vector<std::string> args = {}, Prompt* shown_by = nullptr)
     {
         CommandLine command_line("/x/velkor", args);
         command_line.apply_variables(VariableLookup(args));
         command_line.apply_options();
-        return std::make_unique<Application>(std::move(command_line), prompt);
+        return std::make_unique<Application>(std::move(command_line), shown_by ? *shown_by : prompt);
     }
     std::unique_ptr<Application> start(std::vector<std::string> args = {})
     {
@@ -337,6 +338,36 @@ TEST_F(ApplicationTest, ExitWithAMemoFileThatCannotBeWrittenSaysSoOnceAndEndsNor
     app.reset(); // the window goes first; nothing may report through it afterwards
     EXPECT_EQ(prompt.count(), 1u);
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("project.mmo")));
+}
+
+namespace {
+
+// Each message waits in an event loop of its own, as a message box does, and the program is
+// asked to end while it waits.
+struct BoxWithSignal : Prompt
+{
+    using Prompt::message;
+    Answer message(const Message& message) override
+    {
+        texts.push_back(message.text);
+        QEventLoop box;
+        QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+        box.exec();
+        return Answer::Ok;
+    }
+    std::vector<std::string> texts;
+};
+
+} // namespace
+
+TEST_F(ApplicationTest, ASignalWhileTheExitShowsAMessageClosesItAndTheProgramEnds)
+{
+    write_file(dir.file("project.txt"), "[categories]\r\ncWork\r\n[Work]\r\npReport\r\n");
+    std::filesystem::create_directory(dir.file("project.mmo"));
+    BoxWithSignal boxes;
+    auto app = make({}, &boxes);
+    EXPECT_EQ(run(*app, [&] { app->client()->commands().run(kCmdExit); }), 0);
+    EXPECT_EQ(boxes.texts, std::vector<std::string>{"Cannot write remembered memos to project.mmo\nIs a directory"});
 }
 
 TEST_F(ApplicationTest, ASignalEndsTheProgramWithoutQuestionsOrRecordsAndKeepsTheOpenSession)
