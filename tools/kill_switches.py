@@ -6,6 +6,8 @@ Runs the program under Xvfb and clicks with xdotool (both Debian packages). At e
 session left open is offered by the crash guard and answered with Continue, so that a session
 offered although it was already in the log would be written a second time at the next switch.
 Usage: tools/kill_switches.py PATH/TO/velkor [SWITCHES] [FOLDER]
+With KILL_SWITCHES_DISPLAY set (":91"), an X server already running there is used instead of a
+new Xvfb; nothing else may click on it meanwhile.
 """
 import os
 import random
@@ -75,6 +77,17 @@ def duplicates(folder):
     return doubled
 
 
+def start(velkor, folder):
+    """A started program; a server that is resetting (its last client went) is tried again."""
+    for attempt in range(3):
+        try:
+            return Program(velkor, folder)
+        except RuntimeError as error:
+            if "could not connect to display" not in str(error) or attempt == 2:
+                raise
+            time.sleep(1)
+
+
 class Program:
     def __init__(self, velkor, folder):
         self.output = os.path.join(tempfile.gettempdir(), "velkor-kill-output-%d.txt" % os.getpid())
@@ -132,66 +145,74 @@ def main():
     with open(os.path.join(folder, "velkors.ini"), "wb") as f:
         f.write(b"[velkors]\r\nWindowPosition=0 0\r\nWindowSize=400x300\r\nCloseOnSelect=n\r\n"
                 b"ExitWhileCheckedIn=1\r\nSupressLCCPWarning=1\r\n")
+    if os.environ.get("KILL_SWITCHES_DISPLAY"):  # a server that is running already
+        os.environ.update(DISPLAY=os.environ["KILL_SWITCHES_DISPLAY"], QT_QPA_PLATFORM="xcb")
+        return run(velkor, switches, folder)
     # Xvfb picks a display no other server uses and tells its number once it takes clients.
     ready_read, ready_write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(ready_write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(ready_write), "-noreset", "-screen", "0", "1024x768x24",
+                             "-nolisten", "tcp"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=[ready_write])
     os.close(ready_write)
     display = ":" + os.fdopen(ready_read).readline().strip()
     os.environ.update(DISPLAY=display, QT_QPA_PLATFORM="xcb")
     try:
-        # Where the two project lines are: clicked down the first column until each shows up in
-        # the caption.
-        program = Program(velkor, folder)
-        program.answer_crash_guard(False)
-        lines = {}
-        for y in range(20, 200, 3):
-            xdo("mousemove", 30, y, "click", 1)
-            time.sleep(0.1)
-            caption = program.caption()
-            for name in ("One", "Two"):
-                if caption.startswith(name + " ") and name not in lines:
-                    lines[name] = y
-            if len(lines) == 2:
-                break
-        if len(lines) != 2:
-            raise RuntimeError("project lines not found: %r" % lines)
-        print("project lines at", lines, flush=True)
-
-        done = kills = offers = hits = 0
-        while done < switches:
-            for _ in range(random.randint(1, 12)):
-                current = program.caption().split(" ")[0]
-                target = "Two" if current == "One" else "One"
-                xdo("mousemove", 30, lines[target], "click", 1)
-                done += 1
-                time.sleep(random.uniform(0.0, 0.4))
-            time.sleep(random.uniform(0.0, 0.03))
-            program.kill()
-            kills += 1
-            if kills % 50 == 0:
-                print("%d switches, %d kills, %d offered, %d between log line and reset" % (done, kills, offers, hits),
-                      flush=True)
-            session = open_session(folder)
-            # Killed between writing the session to the log and resetting its record: the next
-            # start must not offer it.
-            hit = session is not None and recorded(session, folder)
-            hits += hit
-            program = Program(velkor, folder)
-            offered = program.answer_crash_guard(session is not None and not hit)
-            offers += offered
-            if hit and offered:
-                print("offered a session already in the log:", session, flush=True)
-            doubled = duplicates(folder)
-            if doubled:
-                print("SESSION TWICE IN THE LOG:", doubled, flush=True)
-                return 1
-        program.kill()
-        print("%d switches, %d kills, %d sessions offered back, %d kills between the log line and the "
-              "record's reset, %d records, no session twice" % (done, kills, offers, hits, len(records(folder))))
-        return 0
+        return run(velkor, switches, folder)
     finally:
         xvfb.terminate()
+
+
+def run(velkor, switches, folder):
+    # Where the two project lines are: clicked down the first column until each shows up in
+    # the caption.
+    program = start(velkor, folder)
+    program.answer_crash_guard(False)
+    lines = {}
+    for y in range(20, 200, 3):
+        xdo("mousemove", 30, y, "click", 1)
+        time.sleep(0.1)
+        caption = program.caption()
+        for name in ("One", "Two"):
+            if caption.startswith(name + " ") and name not in lines:
+                lines[name] = y
+        if len(lines) == 2:
+            break
+    if len(lines) != 2:
+        raise RuntimeError("project lines not found: %r" % lines)
+    print("project lines at", lines, flush=True)
+
+    done = kills = offers = hits = 0
+    while done < switches:
+        for burst in range(random.randint(1, 12), 0, -1):
+            current = program.caption().split(" ")[0]
+            target = "Two" if current == "One" else "One"
+            xdo("mousemove", 30, lines[target], "click", 1)
+            done += 1
+            # The last switch of a burst is killed while it is written, or just after.
+            time.sleep(random.uniform(0.0, 0.4) if burst > 1 else random.uniform(0.0, 0.02))
+        program.kill()
+        kills += 1
+        if kills % 50 == 0:
+            print("%d switches, %d kills, %d offered, %d between log line and reset" % (done, kills, offers, hits),
+                  flush=True)
+        session = open_session(folder)
+        # Killed between writing the session to the log and resetting its record: the next
+        # start must not offer it.
+        hit = session is not None and recorded(session, folder)
+        hits += hit
+        program = start(velkor, folder)
+        offered = program.answer_crash_guard(session is not None and not hit)
+        offers += offered
+        if hit and offered:
+            print("offered a session already in the log:", session, flush=True)
+        doubled = duplicates(folder)
+        if doubled:
+            print("SESSION TWICE IN THE LOG:", doubled, flush=True)
+            return 1
+    program.kill()
+    print("%d switches, %d kills, %d sessions offered back, %d kills between the log line and the "
+          "record's reset, %d records, no session twice" % (done, kills, offers, hits, len(records(folder))))
+    return 0
 
 
 if __name__ == "__main__":

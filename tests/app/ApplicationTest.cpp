@@ -82,11 +82,15 @@ protected:
         poll.start(5);
         QTimer hung;
         hung.setSingleShot(true);
-        QObject::connect(&hung, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        QObject::connect(&hung, &QTimer::timeout, [this] {
+            gave_up = true;
+            QCoreApplication::exit(99);
+        });
         hung.start(60000);
         return run_application(app, nullptr);
     }
     std::string ini() const { return read_file(dir.file("velkors.ini")); }
+    bool gave_up = false; ///< run() gave up waiting for the program to end
 
     TempDir dir;
     ScopedWorkingDir cwd{dir.path()};
@@ -342,8 +346,8 @@ TEST_F(ApplicationTest, ExitWithAMemoFileThatCannotBeWrittenSaysSoOnceAndEndsNor
 
 namespace {
 
-// Each message waits in an event loop of its own, as a message box does, and the program is
-// asked to end while it waits.
+// Each message waits in an event loop of its own, as a message box does; from the message
+// numbered signal_at on, the program is asked to end while it waits.
 struct BoxWithSignal : Prompt
 {
     using Prompt::message;
@@ -351,23 +355,35 @@ struct BoxWithSignal : Prompt
     {
         texts.push_back(message.text);
         QEventLoop box;
-        QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+        if (texts.size() < signal_at)
+            QTimer::singleShot(0, &box, &QEventLoop::quit);
+        else
+            QTimer::singleShot(0, [] { ::raise(SIGTERM); });
         box.exec();
         return Answer::Ok;
     }
     std::vector<std::string> texts;
+    std::size_t signal_at = 1;
 };
 
 } // namespace
 
-TEST_F(ApplicationTest, ASignalWhileTheExitShowsAMessageClosesItAndTheProgramEnds)
+TEST_F(ApplicationTest, ASignalClosesAMessageShownOnTheWayOutAfterExit)
 {
     write_file(dir.file("project.txt"), "[categories]\r\ncWork\r\n[Work]\r\npReport\r\n");
     std::filesystem::create_directory(dir.file("project.mmo"));
     BoxWithSignal boxes;
+    boxes.signal_at = 2;
     auto app = make({}, &boxes);
-    EXPECT_EQ(run(*app, [&] { app->client()->commands().run(kCmdExit); }), 0);
-    EXPECT_EQ(boxes.texts, std::vector<std::string>{"Cannot write remembered memos to project.mmo\nIs a directory"});
+    // A memo remembered after Exit wrote the memos is written (and refused) once more at the end.
+    EXPECT_EQ(run(*app,
+                  [&] {
+                      app->client()->commands().run(kCmdExit);
+                      app->project_list()->remember_memo(0, 0, "later");
+                  }),
+              0);
+    EXPECT_FALSE(gave_up);
+    EXPECT_EQ(boxes.texts, std::vector<std::string>(2, "Cannot write remembered memos to project.mmo\nIs a directory"));
 }
 
 TEST_F(ApplicationTest, ASignalEndsTheProgramWithoutQuestionsOrRecordsAndKeepsTheOpenSession)
