@@ -1,0 +1,185 @@
+#include "core/LocalTimeCache.h"
+
+#include "core/TimeValues.h"
+
+#include <algorithm>
+
+namespace velkor {
+
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+constexpr TimeStamp kQuarterHour = 900;
+
+bool plain_reading(int year, int month, int day, int hour, int minute, int second)
+{
+    return year >= 1900 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+           (day <= 28 || day <= DaysInMonth(month, year)) && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 &&
+           second >= 0 && second < 60;
+}
+
+} // namespace
+
+LocalTimeCache::LocalTimeCache(UtcOffsetSource offset_at) : my_offset_at(std::move(offset_at))
+{
+    if (!my_offset_at)
+        my_offset_at = [](TimeStamp t, std::int64_t& offset) { return UtcOffset(t, offset); };
+}
+
+LocalTimeCache::~LocalTimeCache() = default;
+
+TimeStamp LocalTimeCache::convert(int year, int month, int day, int hour, int minute, int second)
+{
+    if (plain_reading(year, month, day, hour, minute, second)) {
+        const std::int64_t key = DaysFromCivil(year, month, day);
+        const Day& rule = rule_of(key);
+        if (rule.before != kAlone) {
+            my_last = {true, year, month, day, rule.switch_second, key * kDay - rule.before, key * kDay - rule.after};
+            const std::int32_t seconds = hour * 3600 + minute * 60 + second;
+            return seconds + (seconds < rule.switch_second ? my_last.before : my_last.after);
+        }
+    }
+    if (year < INT_MIN + 1900)
+        return -1;
+    LocalTimeFields fields;
+    fields.year = year - 1900;
+    fields.month = month - 1;
+    fields.day = day;
+    fields.hour = hour;
+    fields.minute = minute;
+    fields.second = second;
+    return FromLocal(fields);
+}
+
+LocalTimeCache::Day& LocalTimeCache::day_at(std::int64_t key)
+{
+    const std::int64_t page = key >> kPageBits;
+    if (my_pages.empty())
+        my_first_page = page;
+    if (page < my_first_page) {
+        const auto shift = static_cast<std::size_t>(my_first_page - page);
+        std::vector<std::unique_ptr<Page>> grown(shift + my_pages.size());
+        std::move(my_pages.begin(), my_pages.end(), grown.begin() + static_cast<std::ptrdiff_t>(shift));
+        my_pages.swap(grown);
+        my_first_page = page;
+    }
+    const auto index = static_cast<std::size_t>(page - my_first_page);
+    if (index >= my_pages.size())
+        my_pages.resize(index + 1);
+    if (!my_pages[index])
+        my_pages[index] = std::make_unique<Page>();
+    return (*my_pages[index])[static_cast<std::size_t>(key & ((std::int64_t{1} << kPageBits) - 1))];
+}
+
+const LocalTimeCache::Day& LocalTimeCache::rule_of(std::int64_t key)
+{
+    Day& day = day_at(key);
+    if (day.before == kUnknown)
+        work_out(key, day);
+    return day;
+}
+
+bool LocalTimeCache::offset_at(TimeStamp t, std::int64_t& offset)
+{
+    // Offsets of a day or more would break the windows below; no zone has them.
+    return my_offset_at(t, offset) && offset > -kDay && offset < kDay;
+}
+
+std::int32_t LocalTimeCache::midnight_offset(std::int64_t key)
+{
+    Day& day = day_at(key);
+    if (day.utc_midnight_offset == kUnknown) {
+        std::int64_t offset = 0;
+        day.utc_midnight_offset = offset_at(key * kDay, offset) ? static_cast<std::int32_t>(offset) : kAlone;
+    }
+    return day.utc_midnight_offset;
+}
+
+// The readings of day `key` lie within a day of its own UTC range, between the UTC midnights
+// before and after it (offsets stay below a day). Where the offset is the same at all four of
+// those midnights, every reading occurs once, at midnight + seconds - offset. Where it changes
+// once from a to b at moment T, readings before T + max(a, b) are read with a: in a gap (b > a)
+// that is the offset from before the change, in a repeated stretch (b < a) the first occurrence.
+// FromLocal looks a day around its answer for the offsets in force, so one more midnight on
+// either side must agree before the day is trusted to this rule.
+void LocalTimeCache::work_out(std::int64_t key, Day& day)
+{
+    std::int32_t offsets[6]; // at the UTC midnights of key - 2 .. key + 3
+    bool known = true;
+    for (int i = 1; i <= 4; ++i) {
+        offsets[i] = midnight_offset(key - 2 + i);
+        known = known && offsets[i] != kAlone;
+    }
+    day.before = kAlone;
+    if (!known)
+        return;
+    if (offsets[1] == offsets[2] && offsets[2] == offsets[3] && offsets[3] == offsets[4]) {
+        day.before = day.after = offsets[1];
+        return;
+    }
+    int changes = 0;
+    int at = 0;
+    for (int i = 1; i <= 3; ++i) {
+        if (offsets[i] != offsets[i + 1]) {
+            ++changes;
+            at = i;
+        }
+    }
+    offsets[0] = midnight_offset(key - 2);
+    offsets[5] = midnight_offset(key + 3);
+    const std::int32_t before = offsets[at];
+    const std::int32_t after = offsets[at + 1];
+    TimeStamp change = 0;
+    if (changes != 1 || offsets[0] != offsets[1] || offsets[5] != offsets[4] || !change_after(key - 2 + at, change))
+        return;
+    const std::int64_t switch_second = change + std::max(before, after) - key * kDay;
+    day.before = before;
+    day.after = after;
+    day.switch_second = static_cast<std::int32_t>(std::clamp<std::int64_t>(switch_second, 0, kDay));
+}
+
+// The first moment after the UTC midnight of day key with another offset than that midnight, where
+// the next midnight has another one; found once for the up to three days whose rules need it.
+// Changes nearly always fall on a quarter hour, so the quarter hours are searched first and a
+// single question confirms the second; only other changes take a search by the second.
+bool LocalTimeCache::change_after(std::int64_t key, TimeStamp& change)
+{
+    Day& day = day_at(key);
+    const std::int32_t before = day.utc_midnight_offset;
+    const std::int32_t after = midnight_offset(key + 1);
+    if (day.change == kUnknown) {
+        day.change = kAlone;
+        const TimeStamp from = key * kDay;
+        TimeStamp low = from;         // offset before
+        TimeStamp high = from + kDay; // offset high_offset, another one
+        std::int64_t high_offset = after;
+        std::int64_t offset = 0;
+        const auto narrow = [&](TimeStamp middle) {
+            if (!offset_at(middle, offset))
+                return false;
+            if (offset == before) {
+                low = middle;
+            } else {
+                high = middle;
+                high_offset = offset;
+            }
+            return true;
+        };
+        while (high - low > kQuarterHour)
+            if (!narrow(low + (high - low) / kQuarterHour / 2 * kQuarterHour))
+                return false;
+        if (!narrow(high - 1))
+            return false;
+        while (high - low > 1)
+            if (!narrow(low + (high - low) / 2))
+                return false;
+        // A single change is what the rule needs: the offset right after it is the next midnight's.
+        if (high_offset != after)
+            return false;
+        day.change = static_cast<std::int32_t>(high - from);
+    }
+    change = key * kDay + day.change;
+    return day.change != kAlone;
+}
+
+} // namespace velkor

@@ -1,0 +1,92 @@
+#pragma once
+// Converting many local wall-clock readings to moments, as FromLocal does one at a time, while
+// asking the system's zone rules about each calendar day only once.
+
+#include "core/Clock.h"
+
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace velkor {
+
+/// Seconds the local wall clock is ahead of UTC at a moment; false when it has no local time.
+using UtcOffsetSource = std::function<bool(TimeStamp, std::int64_t&)>;
+
+/// Gives for each reading exactly what FromLocal gives for it alone (a reading shown twice is its
+/// first occurrence, one never shown is read with the offset from before the change), whatever
+/// the order and the span of the readings. Each day's rule is worked out from the UTC offsets at
+/// the UTC midnights around it, which neighbouring days share, so a run of days costs about one
+/// offset each; a day with an offset change finds the change by bisection in about ten more.
+/// Assumes, as the system's own conversion does, that the offset does not change twice within a
+/// day; where the offsets say otherwise the day's readings go to FromLocal one by one.
+class LocalTimeCache
+{
+public:
+    /// offset_at answers the zone questions; tests pass one that counts them.
+    explicit LocalTimeCache(UtcOffsetSource offset_at = {});
+    ~LocalTimeCache();
+    LocalTimeCache(const LocalTimeCache&) = delete;
+    LocalTimeCache& operator=(const LocalTimeCache&) = delete;
+
+    /// The moment of the reading (month 1..12); out-of-range fields are carried into the
+    /// neighbouring units as FromLocal does. -1 when the system cannot represent it.
+    TimeStamp to_moment(int year, int month, int day, int hour, int minute, int second)
+    {
+        // A record's two moments, and neighbouring records, mostly fall on the same day.
+        if (day == my_last.day && month == my_last.month && year == my_last.year && my_last.known &&
+            static_cast<unsigned>(hour) < 24 && static_cast<unsigned>(minute) < 60 &&
+            static_cast<unsigned>(second) < 60) {
+            const std::int32_t seconds = hour * 3600 + minute * 60 + second;
+            return seconds + (seconds < my_last.switch_second ? my_last.before : my_last.after);
+        }
+        return convert(year, month, day, hour, minute, second);
+    }
+
+private:
+    static constexpr std::int32_t kUnknown = INT32_MIN;
+    static constexpr std::int32_t kAlone = INT32_MIN + 1;
+    static constexpr int kPageBits = 10;
+
+    // Readings of the day before switch_second are read with the offset before, the rest with
+    // after; before is kUnknown until worked out and kAlone where FromLocal must decide.
+    struct Day
+    {
+        std::int32_t before = kUnknown;
+        std::int32_t after = 0;
+        std::int32_t switch_second = 0;
+        std::int32_t utc_midnight_offset = kUnknown; // at 00:00:00 UTC of the day; kAlone: none
+        std::int32_t change = kUnknown;              // seconds after that midnight of the next offset change
+    };
+    using Page = std::array<Day, std::size_t{1} << kPageBits>;
+
+    // The day of the last reading, with its midnight moment for either offset.
+    struct LastDay
+    {
+        bool known = false;
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        std::int32_t switch_second = 0;
+        TimeStamp before = 0; // midnight + seconds - offset before the switch
+        TimeStamp after = 0;
+    };
+
+    TimeStamp convert(int year, int month, int day, int hour, int minute, int second);
+    Day& day_at(std::int64_t key);
+    const Day& rule_of(std::int64_t key);
+    void work_out(std::int64_t key, Day& day);
+    std::int32_t midnight_offset(std::int64_t key);
+    bool change_after(std::int64_t key, TimeStamp& change);
+    bool offset_at(TimeStamp t, std::int64_t& offset);
+
+    UtcOffsetSource my_offset_at;
+    std::vector<std::unique_ptr<Page>> my_pages; // page n holds the days of my_first_page + n
+    std::int64_t my_first_page = 0;
+    LastDay my_last;
+};
+
+} // namespace velkor
