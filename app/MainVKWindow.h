@@ -29,6 +29,7 @@ class Clock;
 class DazezUrureRecord;
 class HotKey;
 class LogWriter;
+class MonotonicClock;
 class MainMenu;
 class QtSessionDialogs;
 class RecordStore;
@@ -86,6 +87,8 @@ public:
     RecoveryResult RecoverSession();
     /// Adds up the log's past times per project (with a progress window for long logs).
     void ScanPastTimes(bool reset_first);
+    /// The steady clock that paces the scan's progress window; for tests.
+    void set_scan_ticks(const MonotonicClock* ticks) { my_scan_ticks = ticks; }
 
     // The display.
     /// Reads the display settings again (start-up, Options, tutorial switch).
@@ -184,6 +187,7 @@ private:
 
     Application& my_app;
     const Clock& my_clock;
+    const MonotonicClock* my_scan_ticks = nullptr; ///< null: the steady clock
     DisplaySettings my_display;
 
     // The session engine and what it works with.

@@ -34,16 +34,6 @@ struct RecordingProgress : ScanProgress
     std::size_t cancel_at = SIZE_MAX;
 };
 
-// A steady clock that moves on by step each time it is read.
-struct SteppingTicks : MonotonicClock
-{
-    explicit SteppingTicks(int step) : my_step(step) {}
-    std::chrono::milliseconds now() const override { return my_now += my_step; }
-
-    std::chrono::milliseconds my_step;
-    mutable std::chrono::milliseconds my_now{0};
-};
-
 // A log line checked in on date at 10:00:00 and out on co_date at co_time.
 std::string session(std::string date, std::string co_time, std::string project = "Report",
                     std::string category = "Work", std::string co_date = "")
@@ -84,7 +74,7 @@ protected:
     PastTimeSettings settings;
     TestClock clock;
     RecordingProgress progress;
-    SteppingTicks ticks{0};
+    SteppingTicks ticks{std::chrono::milliseconds(0)};
     ScanSummary summary;
 };
 
@@ -167,13 +157,13 @@ TEST_F(PastTimeScanTest, ProgressWindowOnlyForAScanStillRunningAfterADelayAndCan
         log += session("2024/03/07", "10:00:01");
     EXPECT_EQ(scan(log), 3000u); // over before the delay: no window, even above the minimum size
     EXPECT_TRUE(progress.calls.empty());
-    ticks.my_step = std::chrono::milliseconds(1000);
+    ticks.set_step(std::chrono::milliseconds(1000));
     settings.progress_min_size = static_cast<std::int64_t>(log.size());
     EXPECT_EQ(scan(log), 3000u);
     EXPECT_TRUE(progress.calls.empty());
 
     settings.progress_min_size = 0;
-    ticks.my_step = std::chrono::milliseconds(300); // the window appears with the scan under way
+    ticks.set_step(std::chrono::milliseconds(300)); // the window appears with the scan under way
     progress.cancel_at = 2;
     const std::uint32_t counted = scan(log);
     EXPECT_GT(counted, 0u);
@@ -216,7 +206,7 @@ TEST_F(PastTimeScanTest, TwoHalvesReadAtOnceCountEveryLineOnceWhereverTheMiddleF
     }
 
     // Cancel at the first look stops the other half too; what was counted stays.
-    ticks.my_step = std::chrono::milliseconds(1000);
+    ticks.set_step(std::chrono::milliseconds(1000));
     progress.cancel_at = 1;
     std::string log;
     for (int i = 0; i < 20000; ++i)
