@@ -11,11 +11,15 @@ namespace {
 constexpr std::int64_t kDay = 86400;
 constexpr TimeStamp kQuarterHour = 900;
 
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 9999;
+
 bool plain_reading(int year, int month, int day, int hour, int minute, int second)
 {
-    return year >= 1900 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-           (day <= 28 || day <= DaysInMonth(month, year)) && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 &&
-           second >= 0 && second < 60;
+    return static_cast<unsigned>(year - kFirstYear) <= kLastYear - kFirstYear &&
+           static_cast<unsigned>(month - 1) < 12 && static_cast<unsigned>(day - 1) < 31 &&
+           (day <= 28 || day <= DaysInMonth(month, year)) && static_cast<unsigned>(hour) < 24 &&
+           static_cast<unsigned>(minute) < 60 && static_cast<unsigned>(second) < 60;
 }
 
 } // namespace
@@ -31,12 +35,17 @@ LocalTimeCache::~LocalTimeCache() = default;
 TimeStamp LocalTimeCache::convert(int year, int month, int day, int hour, int minute, int second)
 {
     if (plain_reading(year, month, day, hour, minute, second)) {
-        const std::int64_t key = DaysFromCivil(year, month, day);
-        const Day& rule = rule_of(key);
-        if (rule.before != kAlone) {
-            my_last = {true, year, month, day, rule.switch_second, key * kDay - rule.before, key * kDay - rule.after};
-            const std::int32_t seconds = hour * 3600 + minute * 60 + second;
-            return seconds + (seconds < rule.switch_second ? my_last.before : my_last.after);
+        const auto y = static_cast<std::size_t>(year - kFirstYear);
+        if (y >= my_years.size())
+            my_years.resize(y + 1);
+        if (!my_years[y])
+            my_years[y] = std::make_unique<YearRules>();
+        Rule& rule = (*my_years[y])[static_cast<std::size_t>(month * 32 + day)];
+        if (rule.switch_second == kUnknown)
+            rule = work_out(DaysFromCivil(year, month, day));
+        if (rule.switch_second != kAlone) {
+            my_last = {true, year, month, day, rule};
+            return rule.at(hour * 3600 + minute * 60 + second);
         }
     }
     if (year < INT_MIN + 1900)
@@ -71,14 +80,6 @@ LocalTimeCache::Day& LocalTimeCache::day_at(std::int64_t key)
     return (*my_pages[index])[static_cast<std::size_t>(key & ((std::int64_t{1} << kPageBits) - 1))];
 }
 
-const LocalTimeCache::Day& LocalTimeCache::rule_of(std::int64_t key)
-{
-    Day& day = day_at(key);
-    if (day.before == kUnknown)
-        work_out(key, day);
-    return day;
-}
-
 bool LocalTimeCache::offset_at(TimeStamp t, std::int64_t& offset)
 {
     // Offsets of a day or more would break the windows below; no zone has them.
@@ -102,20 +103,19 @@ std::int32_t LocalTimeCache::midnight_offset(std::int64_t key)
 // that is the offset from before the change, in a repeated stretch (b < a) the first occurrence.
 // FromLocal looks a day around its answer for the offsets in force, so one more midnight on
 // either side must agree before the day is trusted to this rule.
-void LocalTimeCache::work_out(std::int64_t key, Day& day)
+LocalTimeCache::Rule LocalTimeCache::work_out(std::int64_t key)
 {
+    Rule rule{key * kDay, 0, kAlone};
     std::int32_t offsets[6]; // at the UTC midnights of key - 2 .. key + 3
-    bool known = true;
     for (int i = 1; i <= 4; ++i) {
         offsets[i] = midnight_offset(key - 2 + i);
-        known = known && offsets[i] != kAlone;
+        if (offsets[i] == kAlone)
+            return rule;
     }
-    day.before = kAlone;
-    if (!known)
-        return;
     if (offsets[1] == offsets[2] && offsets[2] == offsets[3] && offsets[3] == offsets[4]) {
-        day.before = day.after = offsets[1];
-        return;
+        rule.base -= offsets[1];
+        rule.switch_second = 0;
+        return rule;
     }
     int changes = 0;
     int at = 0;
@@ -131,11 +131,12 @@ void LocalTimeCache::work_out(std::int64_t key, Day& day)
     const std::int32_t after = offsets[at + 1];
     TimeStamp change = 0;
     if (changes != 1 || offsets[0] != offsets[1] || offsets[5] != offsets[4] || !change_after(key - 2 + at, change))
-        return;
+        return rule;
     const std::int64_t switch_second = change + std::max(before, after) - key * kDay;
-    day.before = before;
-    day.after = after;
-    day.switch_second = static_cast<std::int32_t>(std::clamp<std::int64_t>(switch_second, 0, kDay));
+    rule.base -= before;
+    rule.delta = before - after;
+    rule.switch_second = static_cast<std::int32_t>(std::clamp<std::int64_t>(switch_second, 0, kDay));
+    return rule;
 }
 
 // The first moment after the UTC midnight of day key with another offset than that midnight, where

@@ -41,7 +41,7 @@ public:
             static_cast<unsigned>(hour) < 24 && static_cast<unsigned>(minute) < 60 &&
             static_cast<unsigned>(second) < 60) {
             const std::int32_t seconds = hour * 3600 + minute * 60 + second;
-            return seconds + (seconds < my_last.switch_second ? my_last.before : my_last.after);
+            return my_last.rule.at(seconds);
         }
         return convert(year, month, day, hour, minute, second);
     }
@@ -49,42 +49,49 @@ public:
 private:
     static constexpr std::int32_t kUnknown = INT32_MIN;
     static constexpr std::int32_t kAlone = INT32_MIN + 1;
-    static constexpr int kPageBits = 10;
 
-    // Readings of the day before switch_second are read with the offset before, the rest with
-    // after; before is kUnknown until worked out and kAlone where FromLocal must decide.
+    // The readings of a day: those before switch_second at base + seconds, the rest delta
+    // later (delta is the offset before the switch minus the one after). switch_second is
+    // kUnknown until worked out and kAlone where FromLocal must decide.
+    struct Rule
+    {
+        TimeStamp base = 0;
+        std::int32_t delta = 0;
+        std::int32_t switch_second = kUnknown;
+
+        TimeStamp at(std::int32_t seconds) const { return base + seconds + (seconds < switch_second ? 0 : delta); }
+    };
+    using YearRules = std::array<Rule, 13 * 32>; // by month * 32 + day
+
+    // What the zone said about a day: the offset at its UTC midnight, and the moment after that
+    // midnight where the offset changes before the next one.
     struct Day
     {
-        std::int32_t before = kUnknown;
-        std::int32_t after = 0;
-        std::int32_t switch_second = 0;
-        std::int32_t utc_midnight_offset = kUnknown; // at 00:00:00 UTC of the day; kAlone: none
-        std::int32_t change = kUnknown;              // seconds after that midnight of the next offset change
+        std::int32_t utc_midnight_offset = kUnknown; // kAlone: none
+        std::int32_t change = kUnknown;              // seconds after the midnight; kAlone: none
     };
+    static constexpr int kPageBits = 10;
     using Page = std::array<Day, std::size_t{1} << kPageBits>;
 
-    // The day of the last reading, with its midnight moment for either offset.
     struct LastDay
     {
         bool known = false;
         int year = 0;
         int month = 0;
         int day = 0;
-        std::int32_t switch_second = 0;
-        TimeStamp before = 0; // midnight + seconds - offset before the switch
-        TimeStamp after = 0;
+        Rule rule;
     };
 
     TimeStamp convert(int year, int month, int day, int hour, int minute, int second);
+    Rule work_out(std::int64_t key);
     Day& day_at(std::int64_t key);
-    const Day& rule_of(std::int64_t key);
-    void work_out(std::int64_t key, Day& day);
     std::int32_t midnight_offset(std::int64_t key);
     bool change_after(std::int64_t key, TimeStamp& change);
     bool offset_at(TimeStamp t, std::int64_t& offset);
 
     UtcOffsetSource my_offset_at;
-    std::vector<std::unique_ptr<Page>> my_pages; // page n holds the days of my_first_page + n
+    std::vector<std::unique_ptr<YearRules>> my_years; // by year - 1900
+    std::vector<std::unique_ptr<Page>> my_pages;      // page n holds the days of my_first_page + n
     std::int64_t my_first_page = 0;
     LastDay my_last;
 };

@@ -23,10 +23,9 @@ ScanDateFilter::ScanDateFilter(const PastTimeFlags& flags, std::string reference
 {
 }
 
-bool ScanDateFilter::keeps(std::string_view line) const
+bool ScanDateFilter::keeps_dated(std::string_view line) const
 {
-    return (!my_flags.read_weekly_time && !my_flags.read_today_time) ||
-           scan_keeps_date(log_date_key(line), my_reference, my_flags);
+    return scan_keeps_date(log_date_key(line), my_reference, my_flags);
 }
 
 LogPartScan::LogPartScan(const ProjectNameIndex& index, const ScanDateFilter& filter)

@@ -21,9 +21,14 @@ class ScanDateFilter
 public:
     /// reference is "yyyy/mm/dd" of today or of this week's Sunday (scan_reference_date).
     ScanDateFilter(const PastTimeFlags& flags, std::string reference);
-    bool keeps(std::string_view line) const;
+    bool keeps(std::string_view line) const
+    {
+        return (!my_flags.read_weekly_time && !my_flags.read_today_time) || keeps_dated(line);
+    }
 
 private:
+    bool keeps_dated(std::string_view line) const;
+
     PastTimeFlags my_flags;
     std::string my_reference;
 };

@@ -4,6 +4,7 @@
 #include <bit>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 namespace velkor {
 
@@ -142,25 +143,31 @@ constexpr std::array<WordPattern, kWrittenLength / 8> make_patterns()
     return patterns;
 }
 
+constexpr std::array<WordPattern, kWrittenLength / 8> kWrittenPatterns = make_patterns();
+
+// Non-zero where word w differs from the pattern: a byte is a digit when its high nibble is 3
+// and adding 6 keeps it so.
+std::uint64_t mismatch(std::uint64_t w, const WordPattern& m)
+{
+    return ((w & m.separator_mask) ^ m.separators) | ((w & m.digit_high) ^ m.digit_three) |
+           (((w + m.digit_six) & m.digit_high) ^ m.digit_three);
+}
+
 // True when the line starts with the moments exactly as written; the general reads give the same
-// numbers for them, so this only saves time. A byte is a digit when its high nibble is 3 and
-// adding 6 keeps it so.
+// numbers for them, so this only saves time.
 bool read_written_moments(const char* p, std::size_t length, RawRecord& raw)
 {
-    static constexpr std::array<WordPattern, kWrittenLength / 8> patterns = make_patterns();
     if constexpr (std::endian::native != std::endian::little)
         return false;
     if (length < kWrittenLength)
         return false;
-    for (std::size_t i = 0; i < patterns.size(); ++i) {
-        std::uint64_t w;
-        std::memcpy(&w, p + 8 * i, 8);
-        const WordPattern& m = patterns[i];
-        if ((w & m.separator_mask) != m.separators || (w & m.digit_high) != m.digit_three ||
-            ((w + m.digit_six) & m.digit_high) != m.digit_three)
-            return false;
-    }
-    const auto two = [p](std::size_t at) { return (p[at] - '0') * 10 + (p[at + 1] - '0'); };
+    const auto& m = kWrittenPatterns;
+    std::uint64_t w[kWrittenLength / 8];
+    std::memcpy(w, p, sizeof w);
+    if ((mismatch(w[0], m[0]) | mismatch(w[1], m[1]) | mismatch(w[2], m[2]) | mismatch(w[3], m[3]) |
+         mismatch(w[4], m[4])) != 0)
+        return false;
+    const auto two = [p](std::size_t at) { return p[at] * 10 + p[at + 1] - '0' * 11; };
     const auto moment = [&](std::size_t at, int(&date)[3], int(&time)[3]) {
         date[0] = two(at) * 100 + two(at + 2);
         date[1] = two(at + 5);
@@ -174,25 +181,33 @@ bool read_written_moments(const char* p, std::size_t length, RawRecord& raw)
     return true;
 }
 
-// The first TAB in [p, end), or end. Names are short, so eight bytes are looked at a time
-// instead of calling the library: a zero byte of w ^ TABs marks a TAB, and the borrow trick
-// below finds the lowest one exactly.
-const char* find_tab(const char* p, const char* end)
+// The first two TABs in [p, end), end for each missing one: where the category and the project
+// names end. Names are short, so eight bytes are looked at a time instead of calling the library:
+// a zero byte of w ^ TABs marks a TAB, and the borrow trick below finds the lowest one exactly;
+// the bytes up to it are then made non-zero to find the next.
+std::pair<const char*, const char*> name_ends(const char* p, const char* end)
 {
+    const char* tabs[2] = {end, end};
+    int found = 0;
     if constexpr (std::endian::native == std::endian::little) {
         constexpr std::uint64_t ones = 0x0101010101010101ull;
         for (; end - p >= 8; p += 8) {
             std::uint64_t w;
             std::memcpy(&w, p, 8);
-            const std::uint64_t x = w ^ (ones * '\t');
-            const std::uint64_t found = (x - ones) & ~x & (ones * 0x80);
-            if (found)
-                return p + std::countr_zero(found) / 8;
+            std::uint64_t x = w ^ (ones * '\t');
+            for (std::uint64_t zero = (x - ones) & ~x & (ones * 0x80); zero; zero = (x - ones) & ~x & (ones * 0x80)) {
+                const int byte = std::countr_zero(zero) / 8;
+                tabs[found++] = p + byte;
+                if (found == 2)
+                    return {tabs[0], tabs[1]};
+                x |= byte == 7 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * byte + 8)) - 1;
+            }
         }
     }
-    while (p < end && *p != '\t')
-        ++p;
-    return p;
+    for (; p < end && found < 2; ++p)
+        if (*p == '\t')
+            tabs[found++] = p;
+    return {tabs[0], tabs[1]};
 }
 
 bool read_fields(std::string_view line, RawRecord& raw)
@@ -204,11 +219,10 @@ bool read_fields(std::string_view line, RawRecord& raw)
              !in.triple<2>(raw.co_time))
         return false;
     in.skip_space();
-    const char* tab = find_tab(in.p, in.end);
+    const auto [tab, project_end] = name_ends(in.p, in.end);
     if (tab >= in.end - 1)
         return false;
     const char* project = tab + 1;
-    const char* project_end = find_tab(project, in.end);
     raw.category = std::string_view(in.p, static_cast<std::size_t>(tab - in.p));
     raw.project = std::string_view(project, static_cast<std::size_t>(project_end - project));
     return true;
@@ -236,13 +250,6 @@ bool LogLineReader::read_more()
     return n > 0;
 }
 
-std::string_view LogLineReader::finish(const char* text, std::size_t length)
-{
-    if (length > 0 && text[length - 1] == '\r')
-        --length;
-    return std::string_view(text, length < kMaxLogLineLength ? length : kMaxLogLineLength);
-}
-
 std::string_view LogLineReader::take_long_line()
 {
     // The buffer is full without a line end: keep the head, drop everything up to the next LF.
@@ -259,20 +266,12 @@ std::string_view LogLineReader::take_long_line()
     return my_long_line;
 }
 
-bool LogLineReader::next(std::string_view& line)
+// No LF between my_begin and my_end: more is read until one comes, the buffer fills or the file ends.
+bool LogLineReader::next_from_more(std::string_view& line)
 {
-    std::size_t scanned = 0; // bytes after my_begin known to hold no LF
     for (;;) {
         const char* base = my_data + my_begin;
         const std::size_t avail = my_end - my_begin;
-        const void* lf = std::memchr(base + scanned, '\n', avail - scanned);
-        if (lf) {
-            const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - base);
-            my_begin += length + 1;
-            line = finish(base, length);
-            return true;
-        }
-        scanned = avail;
         if (my_eof) {
             if (avail == 0)
                 return false;
@@ -290,7 +289,14 @@ bool LogLineReader::next(std::string_view& line)
             line = take_long_line();
             return true;
         }
+        const std::size_t scanned = my_end;
         read_more();
+        if (const void* lf = std::memchr(my_data + scanned, '\n', my_end - scanned)) {
+            const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - my_data);
+            my_begin = length + 1;
+            line = finish(my_data, length);
+            return true;
+        }
     }
 }
 

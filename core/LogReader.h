@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,13 +54,31 @@ public:
     explicit LogLineReader(std::string_view data);
 
     /// The next line without its line end; the view is valid until the next call. False at the end.
-    bool next(std::string_view& line);
+    bool next(std::string_view& line)
+    {
+        if (my_begin < my_end) {
+            const char* base = my_data + my_begin;
+            if (const void* lf = std::memchr(base, '\n', my_end - my_begin)) {
+                const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - base);
+                my_begin += length + 1;
+                line = finish(base, length);
+                return true;
+            }
+        }
+        return next_from_more(line);
+    }
     /// Bytes taken so far (where the next line starts, counted from where reading began).
     std::uint64_t position() const { return my_taken + my_begin; }
 
 private:
+    static std::string_view finish(const char* text, std::size_t length)
+    {
+        if (length > 0 && text[length - 1] == '\r')
+            --length;
+        return std::string_view(text, length < kMaxLogLineLength ? length : kMaxLogLineLength);
+    }
+    bool next_from_more(std::string_view& line);
     bool read_more();
-    std::string_view finish(const char* text, std::size_t length);
     std::string_view take_long_line();
 
     std::FILE* my_file = nullptr;

@@ -25,17 +25,6 @@ std::uint64_t load32(const char* p)
     return word;
 }
 
-// The finaliser of MurmurHash3: each input bit flips about half of the output bits, so the
-// low bits that pick a slot depend on every byte.
-std::uint64_t avalanche(std::uint64_t h)
-{
-    h ^= h >> 33;
-    h *= 0xFF51AFD7ED558CCDull;
-    h ^= h >> 33;
-    h *= 0xC4CEB9FE1A85EC53ull;
-    return h ^ (h >> 33);
-}
-
 // Names are mostly a few words long: compared eight bytes at a time, the last word overlapping.
 bool same_bytes(std::string_view a, std::string_view b)
 {
@@ -75,7 +64,8 @@ std::uint64_t ProjectNameIndex::hash(std::string_view bytes)
         tail = static_cast<std::uint64_t>(static_cast<unsigned char>(p[0])) |
                static_cast<std::uint64_t>(static_cast<unsigned char>(p[n / 2])) << 8 |
                static_cast<std::uint64_t>(static_cast<unsigned char>(p[n - 1])) << 16;
-    return avalanche((h ^ tail) * kMultiplier);
+    // The top bits of a product depend on every bit of the factors: they pick the slot.
+    return (h ^ tail) * kMultiplier;
 }
 
 ProjectNameIndex::ProjectNameIndex(const ProjectList& list)
@@ -88,8 +78,11 @@ ProjectNameIndex::ProjectNameIndex(const ProjectList& list)
             bytes += list.category_name(c).size() + 1 + list.project_name(c, p).size();
     }
     std::size_t size = 16;
-    while (size < 2 * count)
+    my_shift = 60;
+    while (size < 2 * count) {
         size *= 2;
+        --my_shift;
+    }
     my_slots.resize(size);
     my_names.reserve(bytes); // never reallocates below, so the views stay valid
     my_projects.reserve(count);
@@ -122,7 +115,7 @@ std::size_t ProjectNameIndex::find(std::string_view names) const
 {
     const std::uint64_t h = hash(names);
     const std::size_t mask = my_slots.size() - 1;
-    for (std::size_t i = h & mask;; i = (i + 1) & mask) {
+    for (std::size_t i = h >> my_shift;; i = (i + 1) & mask) {
         const Slot& slot = my_slots[i];
         if (slot.project == kEmpty)
             return my_projects.size();
@@ -136,7 +129,7 @@ void ProjectNameIndex::insert(std::string_view names, std::size_t project)
     const std::uint64_t h = hash(names);
     const std::size_t mask = my_slots.size() - 1;
     std::size_t probes = 1;
-    std::size_t i = h & mask;
+    std::size_t i = h >> my_shift;
     while (my_slots[i].project != kEmpty) {
         i = (i + 1) & mask;
         ++probes;

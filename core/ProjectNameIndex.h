@@ -35,7 +35,7 @@ public:
     /// The most slots any look-up of an indexed name visits.
     std::size_t longest_probe() const { return my_longest_probe; }
 
-    /// The hash of a byte string: every byte reaches every bit.
+    /// The hash of a byte string: every byte reaches the top bits, which pick the slot.
     static std::uint64_t hash(std::string_view bytes);
 
 private:
@@ -52,6 +52,7 @@ private:
     std::vector<char> my_names; // every key, back to back; the slots view into it
     std::vector<Slot> my_slots;
     std::vector<Project> my_projects;
+    int my_shift = 60; // the slot is the hash's top bits
     std::size_t my_longest_probe = 0;
 };
 
