@@ -20,7 +20,7 @@ using UtcOffsetSource = std::function<bool(TimeStamp, std::int64_t&)>;
 /// first occurrence, one never shown is read with the offset from before the change), whatever
 /// the order and the span of the readings. Each day's rule is worked out from the UTC offsets at
 /// the UTC midnights around it, which neighbouring days share, so a run of days costs about one
-/// offset each; a day with an offset change finds the change by bisection in about ten more.
+/// offset each; an offset change is found by bisection in about eight more.
 /// Assumes, as the system's own conversion does, that the offset does not change twice within a
 /// day; where the offsets say otherwise the day's readings go to FromLocal one by one.
 class LocalTimeCache
