@@ -11,15 +11,11 @@ namespace {
 constexpr std::int64_t kDay = 86400;
 constexpr TimeStamp kQuarterHour = 900;
 
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 9999;
-
 bool plain_reading(int year, int month, int day, int hour, int minute, int second)
 {
-    return static_cast<unsigned>(year - kFirstYear) <= kLastYear - kFirstYear &&
-           static_cast<unsigned>(month - 1) < 12 && static_cast<unsigned>(day - 1) < 31 &&
-           (day <= 28 || day <= DaysInMonth(month, year)) && static_cast<unsigned>(hour) < 24 &&
-           static_cast<unsigned>(minute) < 60 && static_cast<unsigned>(second) < 60;
+    return year >= 1900 && year <= 9999 && static_cast<unsigned>(month - 1) < 12 &&
+           static_cast<unsigned>(day - 1) < 31 && (day <= 28 || day <= DaysInMonth(month, year)) &&
+           static_cast<unsigned>(hour) < 24 && static_cast<unsigned>(minute) < 60 && static_cast<unsigned>(second) < 60;
 }
 
 } // namespace
@@ -43,10 +39,8 @@ TimeStamp LocalTimeCache::convert(int year, int month, int day, int hour, int mi
         Rule& rule = (*my_years[y])[static_cast<std::size_t>(month * 32 + day)];
         if (rule.switch_second == kUnknown)
             rule = work_out(DaysFromCivil(year, month, day));
-        if (rule.switch_second != kAlone) {
-            my_last = {true, year, month, day, rule};
+        if (rule.switch_second != kAlone)
             return rule.at(hour * 3600 + minute * 60 + second);
-        }
     }
     if (year < INT_MIN + 1900)
         return -1;

@@ -36,17 +36,22 @@ public:
     /// neighbouring units as FromLocal does. -1 when the system cannot represent it.
     TimeStamp to_moment(int year, int month, int day, int hour, int minute, int second)
     {
-        // A record's two moments, and neighbouring records, mostly fall on the same day.
-        if (day == my_last.day && month == my_last.month && year == my_last.year && my_last.known &&
-            static_cast<unsigned>(hour) < 24 && static_cast<unsigned>(minute) < 60 &&
-            static_cast<unsigned>(second) < 60) {
-            const std::int32_t seconds = hour * 3600 + minute * 60 + second;
-            return my_last.rule.at(seconds);
+        // Days already worked out are one look-up away; only real dates ever get a rule, so a
+        // day past the month's end finds none and takes the long way.
+        const auto y = static_cast<std::size_t>(year - kFirstYear);
+        if (y < my_years.size() && my_years[y] && static_cast<unsigned>(month - 1) < 12 &&
+            static_cast<unsigned>(day - 1) < 31 && static_cast<unsigned>(hour) < 24 &&
+            static_cast<unsigned>(minute) < 60 && static_cast<unsigned>(second) < 60) {
+            const Rule& rule = (*my_years[y])[static_cast<std::size_t>(month * 32 + day)];
+            if (rule.switch_second >= 0)
+                return rule.at(hour * 3600 + minute * 60 + second);
         }
         return convert(year, month, day, hour, minute, second);
     }
 
 private:
+    static constexpr int kFirstYear = 1900;
+    static constexpr int kLastYear = 9999;
     static constexpr std::int32_t kUnknown = INT32_MIN;
     static constexpr std::int32_t kAlone = INT32_MIN + 1;
 
@@ -73,15 +78,6 @@ private:
     static constexpr int kPageBits = 10;
     using Page = std::array<Day, std::size_t{1} << kPageBits>;
 
-    struct LastDay
-    {
-        bool known = false;
-        int year = 0;
-        int month = 0;
-        int day = 0;
-        Rule rule;
-    };
-
     TimeStamp convert(int year, int month, int day, int hour, int minute, int second);
     Rule work_out(std::int64_t key);
     Day& day_at(std::int64_t key);
@@ -93,7 +89,6 @@ private:
     std::vector<std::unique_ptr<YearRules>> my_years; // by year - 1900
     std::vector<std::unique_ptr<Page>> my_pages;      // page n holds the days of my_first_page + n
     std::int64_t my_first_page = 0;
-    LastDay my_last;
 };
 
 } // namespace velkor

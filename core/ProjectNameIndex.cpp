@@ -44,9 +44,8 @@ bool has_tab(const std::string& name)
     return name.find('\t') != std::string::npos;
 }
 
-} // namespace
-
-std::uint64_t ProjectNameIndex::hash(std::string_view bytes)
+// Every byte reaches the top bits of the hash, which pick the slot.
+std::uint64_t hash_bytes(std::string_view bytes)
 {
     const char* p = bytes.data();
     std::size_t n = bytes.size();
@@ -67,6 +66,8 @@ std::uint64_t ProjectNameIndex::hash(std::string_view bytes)
     // The top bits of a product depend on every bit of the factors: they pick the slot.
     return (h ^ tail) * kMultiplier;
 }
+
+} // namespace
 
 ProjectNameIndex::ProjectNameIndex(const ProjectList& list)
 {
@@ -113,7 +114,7 @@ ProjectNameIndex::ProjectNameIndex(const ProjectList& list)
 
 std::size_t ProjectNameIndex::find(std::string_view names) const
 {
-    const std::uint64_t h = hash(names);
+    const std::uint64_t h = hash_bytes(names);
     const std::size_t mask = my_slots.size() - 1;
     for (std::size_t i = h >> my_shift;; i = (i + 1) & mask) {
         const Slot& slot = my_slots[i];
@@ -126,7 +127,7 @@ std::size_t ProjectNameIndex::find(std::string_view names) const
 
 void ProjectNameIndex::insert(std::string_view names, std::size_t project)
 {
-    const std::uint64_t h = hash(names);
+    const std::uint64_t h = hash_bytes(names);
     const std::size_t mask = my_slots.size() - 1;
     std::size_t probes = 1;
     std::size_t i = h >> my_shift;

@@ -35,9 +35,6 @@ public:
     /// The most slots any look-up of an indexed name visits.
     std::size_t longest_probe() const { return my_longest_probe; }
 
-    /// The hash of a byte string: every byte reaches the top bits, which pick the slot.
-    static std::uint64_t hash(std::string_view bytes);
-
 private:
     struct Slot
     {

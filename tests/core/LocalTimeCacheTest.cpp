@@ -102,8 +102,8 @@ TEST(LocalTimeCache, FieldsOutOfRangeAndDaysTheOffsetsCannotExplainGoToFromLocal
     // fit no single switch, so the days around them take FromLocal itself, which knows only
     // the zone's steady +1 hour.
     test::ScopedTimeZone steady("CET-1");
-    const TimeStamp blip = 1718409600; // 2024-06-15 00:00 UTC
-    LocalTimeCache odd([blip](TimeStamp t, std::int64_t& offset) {
+    LocalTimeCache odd([](TimeStamp t, std::int64_t& offset) {
+        constexpr TimeStamp blip = 1718409600; // 2024-06-15 00:00 UTC
         offset = t >= blip && t < blip + 86400 ? 7200 : 3600;
         return true;
     });
