@@ -34,13 +34,18 @@ TimeStamp LocalTimeCache::convert(int year, int month, int day, int hour, int mi
         const auto y = static_cast<std::size_t>(year - kFirstYear);
         if (y >= my_years.size())
             my_years.resize(y + 1);
-        if (!my_years[y])
+        if (!my_years[y]) {
             my_years[y] = std::make_unique<YearRules>();
-        Rule& rule = (*my_years[y])[static_cast<std::size_t>(month * 32 + day)];
-        if (rule.switch_second == kUnknown)
-            rule = work_out(DaysFromCivil(year, month, day));
-        if (rule.switch_second != kAlone)
-            return rule.at(hour * 3600 + minute * 60 + second);
+            my_years[y]->first_midnight = DaysFromCivil(year, 1, 1) * kDay;
+        }
+        YearRules& rules = *my_years[y];
+        Rule& rule = rules.days[static_cast<std::size_t>((month - 1) * 31 + day - 1)];
+        if (rule.switch_minute == kUnknownMinute) {
+            const std::int64_t key = DaysFromCivil(year, month, day);
+            rule = pack(work_out(key), key, rules.first_midnight);
+        }
+        if (rule.switch_minute != kAloneMinute)
+            return rule.at(rules.first_midnight, hour * 3600 + minute * 60 + second);
     }
     if (year < INT_MIN + 1900)
         return -1;
@@ -97,20 +102,17 @@ std::int32_t LocalTimeCache::midnight_offset(std::int64_t key)
 // that is the offset from before the change, in a repeated stretch (b < a) the first occurrence.
 // FromLocal looks a day around its answer for the offsets in force, so one more midnight on
 // either side must agree before the day is trusted to this rule.
-LocalTimeCache::Rule LocalTimeCache::work_out(std::int64_t key)
+LocalTimeCache::DayRule LocalTimeCache::work_out(std::int64_t key)
 {
-    Rule rule{key * kDay, 0, kAlone};
+    DayRule rule;
     std::int32_t offsets[6]; // at the UTC midnights of key - 2 .. key + 3
     for (int i = 1; i <= 4; ++i) {
         offsets[i] = midnight_offset(key - 2 + i);
         if (offsets[i] == kAlone)
             return rule;
     }
-    if (offsets[1] == offsets[2] && offsets[2] == offsets[3] && offsets[3] == offsets[4]) {
-        rule.base -= offsets[1];
-        rule.switch_second = 0;
-        return rule;
-    }
+    if (offsets[1] == offsets[2] && offsets[2] == offsets[3] && offsets[3] == offsets[4])
+        return {false, offsets[1], offsets[1], 0};
     int changes = 0;
     int at = 0;
     for (int i = 1; i <= 3; ++i) {
@@ -127,10 +129,16 @@ LocalTimeCache::Rule LocalTimeCache::work_out(std::int64_t key)
     if (changes != 1 || offsets[0] != offsets[1] || offsets[5] != offsets[4] || !change_after(key - 2 + at, change))
         return rule;
     const std::int64_t switch_second = change + std::max(before, after) - key * kDay;
-    rule.base -= before;
-    rule.delta = before - after;
-    rule.switch_second = static_cast<std::int32_t>(std::clamp<std::int64_t>(switch_second, 0, kDay));
-    return rule;
+    return {false, before, after, static_cast<std::int32_t>(std::clamp<std::int64_t>(switch_second, 0, kDay))};
+}
+
+LocalTimeCache::Rule LocalTimeCache::pack(const DayRule& day, std::int64_t key, TimeStamp first_midnight)
+{
+    if (day.alone || day.switch_second % 60 != 0 || (day.before - day.after) % 60 != 0)
+        return Rule{0, kAloneMinute, 0};
+    return Rule{static_cast<std::int32_t>(key * kDay - day.before - first_midnight),
+                static_cast<std::int16_t>(day.switch_second / 60),
+                static_cast<std::int16_t>((day.before - day.after) / 60)};
 }
 
 // The first moment after the UTC midnight of day key with another offset than that midnight, where

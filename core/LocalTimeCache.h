@@ -42,9 +42,10 @@ public:
         if (y < my_years.size() && my_years[y] && static_cast<unsigned>(month - 1) < 12 &&
             static_cast<unsigned>(day - 1) < 31 && static_cast<unsigned>(hour) < 24 &&
             static_cast<unsigned>(minute) < 60 && static_cast<unsigned>(second) < 60) {
-            const Rule& rule = (*my_years[y])[static_cast<std::size_t>(month * 32 + day)];
-            if (rule.switch_second >= 0)
-                return rule.at(hour * 3600 + minute * 60 + second);
+            const YearRules& rules = *my_years[y];
+            const Rule& rule = rules.days[static_cast<std::size_t>((month - 1) * 31 + day - 1)];
+            if (rule.switch_minute >= 0)
+                return rule.at(rules.first_midnight, hour * 3600 + minute * 60 + second);
         }
         return convert(year, month, day, hour, minute, second);
     }
@@ -55,18 +56,40 @@ private:
     static constexpr std::int32_t kUnknown = INT32_MIN;
     static constexpr std::int32_t kAlone = INT32_MIN + 1;
 
-    // The readings of a day: those before switch_second at base + seconds, the rest delta
-    // later (delta is the offset before the switch minus the one after). switch_second is
-    // kUnknown until worked out and kAlone where FromLocal must decide.
+    static constexpr std::int16_t kUnknownMinute = INT16_MIN;
+    static constexpr std::int16_t kAloneMinute = INT16_MIN + 1;
+
+    // The readings of a day in eight bytes, so that decades of days stay in the processor's
+    // cache: those before switch_minute at the year's first midnight + base + seconds, the rest
+    // delta_minutes later (the offset before the switch less the one after). switch_minute is
+    // kUnknownMinute until worked out and kAloneMinute where FromLocal must decide, which
+    // includes the odd historical change that is not in whole minutes.
     struct Rule
     {
-        TimeStamp base = 0;
-        std::int32_t delta = 0;
-        std::int32_t switch_second = kUnknown;
+        std::int32_t base = 0;
+        std::int16_t switch_minute = kUnknownMinute;
+        std::int16_t delta_minutes = 0;
 
-        TimeStamp at(std::int32_t seconds) const { return base + seconds + (seconds < switch_second ? 0 : delta); }
+        TimeStamp at(TimeStamp first_midnight, std::int32_t seconds) const
+        {
+            return first_midnight + base + seconds + (seconds < switch_minute * 60 ? 0 : delta_minutes * 60);
+        }
     };
-    using YearRules = std::array<Rule, 13 * 32>; // by month * 32 + day
+    struct YearRules
+    {
+        TimeStamp first_midnight = 0;   // of January 1, counted like a UTC moment
+        std::array<Rule, 12 * 31> days; // by (month - 1) * 31 + day - 1
+    };
+
+    // What the zone's offsets say about a day: readings before switch_second are read with the
+    // offset before, the rest with the one after.
+    struct DayRule
+    {
+        bool alone = true;
+        std::int32_t before = 0;
+        std::int32_t after = 0;
+        std::int32_t switch_second = 0;
+    };
 
     // What the zone said about a day: the offset at its UTC midnight, and the moment after that
     // midnight where the offset changes before the next one.
@@ -79,7 +102,8 @@ private:
     using Page = std::array<Day, std::size_t{1} << kPageBits>;
 
     TimeStamp convert(int year, int month, int day, int hour, int minute, int second);
-    Rule work_out(std::int64_t key);
+    DayRule work_out(std::int64_t key);
+    static Rule pack(const DayRule& day, std::int64_t key, TimeStamp first_midnight);
     Day& day_at(std::int64_t key);
     std::int32_t midnight_offset(std::int64_t key);
     bool change_after(std::int64_t key, TimeStamp& change);

@@ -98,6 +98,18 @@ TEST(LocalTimeCache, FieldsOutOfRangeAndDaysTheOffsetsCannotExplainGoToFromLocal
     EXPECT_EQ(cache.to_moment(2024, 3, 7, -1, 5, 0), from_local({2024, 3, 6}, 23, 5, 0));
     EXPECT_EQ(cache.to_moment(1899, 12, 31, 23, 59, 59), from_local({1899, 12, 31}, 23, 59, 59));
 
+    // Amsterdam moved from +0:19:32 to +0:20 on 1 July 1937: not a whole minute, so FromLocal
+    // reads that day.
+    {
+        test::ScopedTimeZone amsterdam("Europe/Amsterdam");
+        LocalTimeCache cache;
+        for (const Day& d : {Day{1937, 6, 30}, Day{1937, 7, 1}, Day{1937, 7, 2}})
+            for (int second = 0; second < 86400; second += 7 * 60 + 13)
+                EXPECT_EQ(cache.to_moment(d.year, d.month, d.day, second / 3600, second / 60 % 60, second % 60),
+                          from_local(d, second / 3600, second / 60 % 60, second % 60))
+                    << d.month << "/" << d.day << " " << second;
+    }
+
     // Offsets that change twice within days of each other (here for the UTC day of 15 June)
     // fit no single switch, so the days around them take FromLocal itself, which knows only
     // the zone's steady +1 hour.
