@@ -1,5 +1,6 @@
 #include "core/ProjectFile.h"
 
+#include "base/Utf8Text.h"
 #include "classlib/ColorText.h"
 #include "core/LineReader.h"
 #include "core/ProjectList.h"
@@ -94,7 +95,7 @@ bool Reader::next_content_line(std::string& line)
 
 Answer Reader::report(const std::string& text, const char* caption, Buttons buttons)
 {
-    return my_prompt.message(text, caption, buttons, Icon::Information);
+    return my_prompt.message(message_excerpt(text), caption, buttons, Icon::Information);
 }
 
 void Reader::error(const std::string& text, const char* caption)
@@ -248,7 +249,11 @@ bool Reader::read_old_format(std::string line)
                 color = parse_color_text(name.substr(colon + 1), line, my_prompt, kProjectFileColorChars);
                 name.erase(colon);
             }
-            if (find_category(name) != NPOS)
+            // Names are limited here as in the current format: the conversion would write a name
+            // the next load refuses, and a huge name would take the window seconds to measure.
+            if (name.size() > kMaxNameLength)
+                report(name, "Category skipped: name too long");
+            else if (find_category(name) != NPOS)
                 report(line, "Duplicate project category ignored");
             else
                 add_category(name, color);
@@ -262,7 +267,9 @@ bool Reader::read_old_format(std::string line)
             continue;
         }
         std::string name = line.substr(0, dash);
-        if (has_project(c, name))
+        if (name.size() > kMaxNameLength)
+            report(name, "Project skipped: name too long");
+        else if (has_project(c, name))
             report(line, "Duplicate project ignored");
         else
             add_project(c, name);
@@ -297,23 +304,23 @@ ProjectFileResult read_project_file(std::string_view text, ProjectList& list, Pr
 std::string format_project_file(const ProjectList& list)
 {
     std::string out(kHeader);
-    const auto& categories = list.categories();
-    for (const Category& cat : categories) {
-        if (cat.my_flags.is_temporary())
+    for (std::size_t c = 0; c < list.n_categories(); ++c) {
+        if (list.is_category_temporary(c))
             continue;
-        out += 'c' + cat.my_name + '\t' + memo_behavior_letter(cat.my_memo_behavior) +
-               std::to_string(red_of(cat.my_color)) + ',' + std::to_string(green_of(cat.my_color)) + ',' +
-               std::to_string(blue_of(cat.my_color)) + ';' + std::to_string(cat.my_rate) + "\r\n";
+        const Color color = list.category_color(c);
+        out += 'c' + list.category_name(c) + '\t' + memo_behavior_letter(list.category_memo_behavior(c)) +
+               std::to_string(red_of(color)) + ',' + std::to_string(green_of(color)) + ',' +
+               std::to_string(blue_of(color)) + ';' + std::to_string(list.category_rate(c)) + "\r\n";
     }
-    for (const Category& cat : categories) {
-        if (cat.my_flags.is_temporary())
+    for (std::size_t c = 0; c < list.n_categories(); ++c) {
+        if (list.is_category_temporary(c))
             continue;
-        out += "\r\n[" + cat.my_name + "]\r\n";
-        for (const Project& proj : cat.my_projects) {
-            if (proj.my_flags.is_temporary())
+        out += "\r\n[" + list.category_name(c) + "]\r\n";
+        for (std::size_t p = 0; p < list.n_projects(c); ++p) {
+            if (list.is_project_temporary(c, p))
                 continue;
-            out += 'p' + proj.my_name + '\t' + memo_behavior_letter(proj.my_memo_behavior) + ';' +
-                   std::to_string(proj.my_rate) + "\r\n";
+            out += 'p' + list.project_name(c, p) + '\t' + memo_behavior_letter(list.project_memo_behavior(c, p)) + ';' +
+                   std::to_string(list.project_rate(c, p)) + "\r\n";
         }
     }
     return out;

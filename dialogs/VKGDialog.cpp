@@ -1,14 +1,15 @@
 #include "dialogs/VKGDialog.h"
 
+#include "base/Prompt.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "core/Prompt.h"
+#include "classlib/SettingsValues.h"
 #include "dialogs/DateFieldWatcher.h"
+#include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,31 +25,24 @@ template <typename Widget> Widget* with_id(Widget* widget, int id)
     return widget;
 }
 
-int normalized_order(int order)
-{
-    return order == 1 || order == 2 ? order : 0;
-}
-
 } // namespace
 
 VKGDialog::VKGDialog(const std::string& category, const std::string& project, const DateRec& check_in_date,
                      const TimeRec& check_in_time, IniFile& settings, Prompt& prompt, const Clock& clock,
                      QWidget* parent)
     : QDialog(parent), my_check_in_date(check_in_date), my_check_in_time(check_in_time), my_prompt(prompt),
-      my_clock(clock), my_order(normalized_order(get_int(settings, kDateFormat))),
-      my_time_format(get_int(settings, kTimeFormat))
+      my_clock(clock), my_order(read_date_order(settings)), my_time_format(get_int(settings, kTimeFormat))
 {
     setWindowTitle(QStringLiteral("Velkor Crash Guard"));
-    SetDateOrder(my_order); // the process-wide order follows the setting each dialog reads
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
+    layout->addWidget(plain_label(
         QStringLiteral("You checked into this project at the date and time shown below, but never checked out."),
         this));
 
     const std::string checked_in =
         Date(check_in_date).Format(my_order, false) + " at " + FormatTimeOfDay(check_in_time, my_time_format);
     for (auto [text, id] : {std::pair{category, 101}, std::pair{project, 102}, std::pair{checked_in, 103}})
-        layout->addWidget(with_id(new QLabel(QString::fromStdString(text), this), id));
+        layout->addWidget(with_id(plain_label(QString::fromStdString(text), this), id));
 
     const bool am_pm = my_time_format == kTimeUpperAmPm || my_time_format == kTimeLowerAmPm;
     my_date = with_id(new QLineEdit(QString::fromStdString(DateOrderName(my_order)), this), 105);
@@ -64,12 +58,13 @@ VKGDialog::VKGDialog(const std::string& category, const std::string& project, co
     layout->addLayout(fields);
     my_date_watcher = new DateFieldWatcher(my_date, my_order, clock, prompt, "Invalid checkout date");
 
-    layout->addWidget(with_id(
-        new QLabel(QStringLiteral("To continue working on this project, click 'Continue'.\nOtherwise, enter the date "
-                                  "and time you stopped working on it\nand click 'Check Out'.\nThe time may be entered "
-                                  "in either am/pm form or military form,\nwith or without seconds."),
-                   this),
-        239));
+    layout->addWidget(
+        with_id(plain_label(QStringLiteral(
+                                "To continue working on this project, click 'Continue'.\nOtherwise, enter the date "
+                                "and time you stopped working on it\nand click 'Check Out'.\nThe time may be entered "
+                                "in either am/pm form or military form,\nwith or without seconds."),
+                            this),
+                239));
 
     auto* proceed = with_id(new QPushButton(QStringLiteral("Continue"), this), 202);
     auto* check_out_button = with_id(new QPushButton(QStringLiteral("Check Out"), this), 201);

@@ -1,11 +1,16 @@
 #include "platform/LogAppend.h"
 
+#include "platform/FileAccess.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace velkor {
+
+LogAppend::LogAppend(SyncCall sync) : my_sync(sync ? std::move(sync) : SyncCall(::fsync)) {}
 
 LogAppend::~LogAppend()
 {
@@ -28,10 +33,11 @@ bool LogAppend::open(const std::string& path)
     my_created = false;
     my_opened = false;
     my_start_size = 0;
-    my_fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    // A log that is a FIFO or a device is refused rather than waited on or written into.
+    my_fd = open_regular(path, O_WRONLY | O_APPEND);
     if (my_fd < 0 && errno == ENOENT) {
         // Remember that this append made the file, so a failed first record leaves no file.
-        my_fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        my_fd = open_regular(path, O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0666);
         my_created = my_fd >= 0;
     }
     if (my_fd < 0)
@@ -66,7 +72,7 @@ bool LogAppend::write(std::string_view bytes)
 
 bool LogAppend::flush()
 {
-    return ::fsync(my_fd) == 0 || fail();
+    return my_sync(my_fd) == 0 || fail();
 }
 
 bool LogAppend::close()
@@ -84,7 +90,7 @@ bool LogAppend::roll_back()
     my_opened = false;
     bool ok;
     if (my_fd >= 0) {
-        ok = ::ftruncate(my_fd, my_start_size) == 0 && ::fsync(my_fd) == 0;
+        ok = ::ftruncate(my_fd, my_start_size) == 0 && my_sync(my_fd) == 0;
         ::close(my_fd);
         my_fd = -1;
     } else {

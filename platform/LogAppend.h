@@ -2,6 +2,7 @@
 // Appending one record to the log so that it is either wholly on disk or not there at all.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,8 @@ class LogSink
 {
 public:
     virtual ~LogSink() = default;
-    /// Opens path for appending, creating it when missing; false on failure.
+    /// Opens path for appending, creating it when missing; false on failure (also for anything
+    /// but a regular file).
     virtual bool open(const std::string& path) = 0;
     /// Appends all bytes; false when not all of them were written.
     virtual bool write(std::string_view bytes) = 0;
@@ -30,7 +32,11 @@ public:
 class LogAppend : public LogSink
 {
 public:
-    LogAppend() = default;
+    /// Forces a descriptor's data to disk: 0 on success, else -1 with errno set (fsync's contract).
+    using SyncCall = std::function<int(int fd)>;
+
+    /// sync is ::fsync unless a test watches it.
+    explicit LogAppend(SyncCall sync = nullptr);
     ~LogAppend() override;
     LogAppend(const LogAppend&) = delete;
     LogAppend& operator=(const LogAppend&) = delete;
@@ -47,6 +53,7 @@ public:
 private:
     bool fail();
 
+    SyncCall my_sync;
     std::string my_path;
     int my_fd = -1;
     std::int64_t my_start_size = 0;

@@ -102,10 +102,10 @@ TEST(LocalTimeCache, FieldsOutOfRangeAndDaysTheOffsetsCannotExplainGoToFromLocal
     // reads that day.
     {
         test::ScopedTimeZone amsterdam("Europe/Amsterdam");
-        LocalTimeCache cache;
+        LocalTimeCache old_days;
         for (const Day& d : {Day{1937, 6, 30}, Day{1937, 7, 1}, Day{1937, 7, 2}})
             for (int second = 0; second < 86400; second += 7 * 60 + 13)
-                EXPECT_EQ(cache.to_moment(d.year, d.month, d.day, second / 3600, second / 60 % 60, second % 60),
+                EXPECT_EQ(old_days.to_moment(d.year, d.month, d.day, second / 3600, second / 60 % 60, second % 60),
                           from_local(d, second / 3600, second / 60 % 60, second % 60))
                     << d.month << "/" << d.day << " " << second;
     }

@@ -1,4 +1,4 @@
-#include "classlib/Utf8Text.h"
+#include "base/Utf8Text.h"
 
 namespace velkor {
 
@@ -12,6 +12,14 @@ std::string cut_utf8(std::string_view text, std::size_t max_bytes)
     while (end > 0 && max_bytes - end < 3 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
         --end;
     return std::string(text.substr(0, end));
+}
+
+std::string message_excerpt(std::string_view text)
+{
+    // A file may hold a line of many megabytes; a message box laying it out would freeze the window.
+    if (text.size() <= kMessageExcerptBytes)
+        return std::string(text);
+    return cut_utf8(text, kMessageExcerptBytes) + "...";
 }
 
 } // namespace velkor
