@@ -298,6 +298,7 @@ bool LogRecordParser::parse(std::string_view line, LogRecord& record)
     record.duration = co - ci;
     record.category.assign(in.p, tab);
     record.project.assign(project, project_end);
+    record.names_end = static_cast<std::size_t>(project_end - line.data());
     return true;
 }
 

@@ -26,6 +26,7 @@ struct LogRecord
     TimeStamp duration = 0; // co - ci, never negative
     std::string category;
     std::string project;
+    std::size_t names_end = 0; // offset in the line just past the project name (field 7 follows)
 };
 
 /// Splits a file or a byte string into lines: LF ends a line, a CR before it is dropped, and a
