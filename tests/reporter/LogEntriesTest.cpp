@@ -77,7 +77,7 @@ TEST_F(LogEntriesTest, CheckInDayIsTheDayTheSessionStarted)
     const LogEntries log = read(log_line("2024/03/07", "23:00:00", "2024/03/08", "01:00:00", "Work", "Report") +
                                 // day 32 of January is carried into February, as the scan reads it
                                 log_line("2024/01/32", "09:00:00", "2024/02/01", "10:00:00", "Work", "Report") +
-                                " " + log_line("2024/03/09", "09:00:00", "2024/03/09", "10:00:00", "Work", "Report"));
+                                " " + log_line("2024/03/09", "23:30:00", "2024/03/10", "00:30:00", "Work", "Report"));
     ASSERT_EQ(log.entries().size(), 3u);
     EXPECT_EQ(iso_day(log.entries()[0].day), "2024-03-07");
     EXPECT_EQ(log.entries()[0].seconds, 7200);
