@@ -252,6 +252,19 @@ QVariant ReportTreeModel::session_sort_key(std::uint32_t index, int column) cons
     }
 }
 
+Report ReportTreeModel::shown_report() const
+{
+    if (!my_report)
+        return {};
+    Report shown = *my_report;
+    shown.groups.clear();
+    for (const Row& row : my_rows) {
+        shown.groups.push_back(my_report->groups[row.group]);
+        shown.groups.back().entries = row.sessions;
+    }
+    return shown;
+}
+
 void ReportTreeModel::sort(int column, Qt::SortOrder order)
 {
     if (!my_report)

@@ -40,6 +40,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    /// The report's groups, each with its sessions, in the order shown.
+    Report shown_report() const;
+
 private:
     struct Row
     {

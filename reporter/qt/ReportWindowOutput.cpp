@@ -4,6 +4,7 @@
 #include "classlib/IniFile.h"
 #include "reporter/ReportHtml.h"
 #include "reporter/ReportText.h"
+#include "reporter/qt/ReportTreeModel.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -39,14 +40,14 @@ bool ReportWindow::write_file(const QString& path, const std::string& bytes)
 
 bool ReportWindow::export_csv(const QString& path)
 {
-    return write_file(path, report_csv(my_report, my_log, my_setup.date_order, true));
+    return write_file(path, report_csv(my_model->shown_report(), my_log, my_setup.date_order, true));
 }
 
 bool ReportWindow::export_html(const QString& path)
 {
     const ReportSource source{my_setup.log_path, my_log.unreadable_lines()};
-    return write_file(
-        path, report_html(my_report, my_log, my_chart_data, source, HtmlOptions{my_setup.date_order, context(), {}}));
+    return write_file(path, report_html(my_model->shown_report(), my_log, my_chart_data, source,
+                                        HtmlOptions{my_setup.date_order, context(), {}}));
 }
 
 void ReportWindow::export_as(const QString& filter, const QString& suffix, bool (ReportWindow::*write)(const QString&))
@@ -65,8 +66,8 @@ void ReportWindow::print_report(QPrinter& printer)
     document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kChartImage)),
                          my_chart_view->grab().toImage());
     const ReportSource source{my_setup.log_path, my_log.unreadable_lines()};
-    const std::string html =
-        report_html(my_report, my_log, my_chart_data, source, HtmlOptions{my_setup.date_order, context(), kChartImage});
+    const std::string html = report_html(my_model->shown_report(), my_log, my_chart_data, source,
+                                         HtmlOptions{my_setup.date_order, context(), kChartImage});
     document.setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
     document.print(&printer);
 }

@@ -22,24 +22,23 @@ class LogEntriesTest : public ReportLogFixture
 TEST_F(LogEntriesTest, FieldsAfterTheNamesSplitIntoRateMemoAndEnvironment)
 {
     // Two environment variables configured: TABs beyond the memo and two values are the memo's.
-    const LogEntries log = read(session("2024/03/07", "09:00:00", "10:00:00", "Work", "Report", "\t25.50") +
-                                    session("2024/03/07", "10:00:00", "11:00:00", "Work", "Report",
-                                            "\t0.00\tfirst\\/second\tdesk\tbuild 7") +
-                                    session("2024/03/07", "11:00:00", "12:00:00", "Work", "Report",
-                                            "\t0.00\ttab\tin memo\tdesk\tbuild 7") +
-                                    session("2024/03/07", "12:00:00", "13:00:00", "Work", "Report", "\t0.00\t\t\t") +
-                                    session("2024/03/07", "13:00:00", "14:00:00", "Work", "Report", ""),
-                                2);
+    const LogEntries log = read(
+        session("2024/03/07", "09:00:00", "10:00:00", "Work", "Report", "\t25.50") +
+            session("2024/03/07", "10:00:00", "11:00:00", "Work", "Report", "\t0.00\tfirst\\/second\tdesk\tbuild 7") +
+            session("2024/03/07", "11:00:00", "12:00:00", "Work", "Report", "\t0.00\ttab\tin memo\tdesk\tbuild 7") +
+            session("2024/03/07", "12:00:00", "13:00:00", "Work", "Report", "\t0.00\t\t\t") +
+            session("2024/03/07", "13:00:00", "14:00:00", "Work", "Report", ""),
+        2);
     ASSERT_EQ(log.entries().size(), 5u);
     std::vector<std::tuple<std::int32_t, std::string, std::string>> fields;
     for (const LogEntry& entry : log.entries())
         fields.emplace_back(entry.rate, log.memo(entry), log.environment(entry));
-    EXPECT_EQ(fields, (std::vector<std::tuple<std::int32_t, std::string, std::string>>{
-                          {2550, "", ""},
-                          {0, "first\\/second", "desk\tbuild 7"},
-                          {0, "tab\tin memo", "desk\tbuild 7"},
-                          {0, "", "\t"},
-                          {kNoRate, "", ""}}));
+    EXPECT_EQ(fields,
+              (std::vector<std::tuple<std::int32_t, std::string, std::string>>{{2550, "", ""},
+                                                                               {0, "first\\/second", "desk\tbuild 7"},
+                                                                               {0, "tab\tin memo", "desk\tbuild 7"},
+                                                                               {0, "", "\t"},
+                                                                               {kNoRate, "", ""}}));
     EXPECT_EQ(memo_text(log.memo(log.entries()[1])), "first\nsecond");
 
     // Without environment variables every field after the rate is memo.
@@ -50,10 +49,18 @@ TEST_F(LogEntriesTest, FieldsAfterTheNamesSplitIntoRateMemoAndEnvironment)
 
 TEST_F(LogEntriesTest, RatesReadAsWrittenAndNothingElse)
 {
-    const std::vector<std::pair<std::string, std::int32_t>> cases = {
-        {"0.00", 0},          {"25.50", 2550},       {"25.5", 2550},         {"7", 700},        {" 3.10 ", 310},
-        {"21474836.47", INT32_MAX}, {"21474836.48", kNoRate}, {"-1.00", kNoRate}, {"1.234", kNoRate}, {"1,50", kNoRate},
-        {"abc", kNoRate},     {"", kNoRate}};
+    const std::vector<std::pair<std::string, std::int32_t>> cases = {{"0.00", 0},
+                                                                     {"25.50", 2550},
+                                                                     {"25.5", 2550},
+                                                                     {"7", 700},
+                                                                     {" 3.10 ", 310},
+                                                                     {"21474836.47", INT32_MAX},
+                                                                     {"21474836.48", kNoRate},
+                                                                     {"-1.00", kNoRate},
+                                                                     {"1.234", kNoRate},
+                                                                     {"1,50", kNoRate},
+                                                                     {"abc", kNoRate},
+                                                                     {"", kNoRate}};
     for (const auto& [text, rate] : cases)
         EXPECT_EQ(parse_logged_rate(text), rate) << '"' << text << '"';
 }
@@ -76,8 +83,8 @@ TEST_F(LogEntriesTest, CheckInDayIsTheDayTheSessionStarted)
 {
     const LogEntries log = read(log_line("2024/03/07", "23:00:00", "2024/03/08", "01:00:00", "Work", "Report") +
                                 // day 32 of January is carried into February, as the scan reads it
-                                log_line("2024/01/32", "09:00:00", "2024/02/01", "10:00:00", "Work", "Report") +
-                                " " + log_line("2024/03/09", "23:30:00", "2024/03/10", "00:30:00", "Work", "Report"));
+                                log_line("2024/01/32", "09:00:00", "2024/02/01", "10:00:00", "Work", "Report") + " " +
+                                log_line("2024/03/09", "23:30:00", "2024/03/10", "00:30:00", "Work", "Report"));
     ASSERT_EQ(log.entries().size(), 3u);
     EXPECT_EQ(iso_day(log.entries()[0].day), "2024-03-07");
     EXPECT_EQ(log.entries()[0].seconds, 7200);

@@ -51,12 +51,11 @@ TEST_F(ReportTest, ProjectsComeInProjectFileOrderThenTheOthersByName)
                                 session("2024/03/07", "13:00:00", "13:00:01", "Aaa", "x") +
                                 session("2024/03/08", "09:00:00", "09:15:00", "Work", "Mail"));
     const ReportContext context{&projects, 0};
-    EXPECT_EQ(rows(build_report(log, {}, GroupBy::Project, context), log),
-              (Rows{{"Work / Report", 1, 3600},
-                    {"Work / Mail", 2, 2700},
-                    {"Home / Garden", 1, 10},
-                    {"Aaa / x", 1, 1},
-                    {"Other / Zeta", 1, 3600}}));
+    EXPECT_EQ(rows(build_report(log, {}, GroupBy::Project, context), log), (Rows{{"Work / Report", 1, 3600},
+                                                                                 {"Work / Mail", 2, 2700},
+                                                                                 {"Home / Garden", 1, 10},
+                                                                                 {"Aaa / x", 1, 1},
+                                                                                 {"Other / Zeta", 1, 3600}}));
     EXPECT_EQ(rows(build_report(log, {}, GroupBy::Category, context), log),
               (Rows{{"Work", 3, 6300}, {"Home", 1, 10}, {"Aaa", 1, 1}, {"Other", 1, 3600}}));
     const Report report = build_report(log, {}, GroupBy::Project, context);
@@ -73,10 +72,9 @@ TEST_F(ReportTest, WeeksStartOnSundayAndMonthsOnTheirFirstDay)
                                 session("2024/03/03", "09:00:00", "10:00:00", "W", "R") + // Sunday
                                 session("2024/03/09", "09:00:00", "10:00:00", "W", "R") + // Saturday
                                 session("2024/03/10", "09:00:00", "10:00:00", "W", "R"));
-    EXPECT_EQ(rows(build_report(log, {}, GroupBy::Week), log), (Rows{{"2023/12/31", 2, 7200},
-                                                                      {"2024/02/25", 2, 7200},
-                                                                      {"2024/03/03", 2, 7200},
-                                                                      {"2024/03/10", 1, 3600}}));
+    EXPECT_EQ(
+        rows(build_report(log, {}, GroupBy::Week), log),
+        (Rows{{"2023/12/31", 2, 7200}, {"2024/02/25", 2, 7200}, {"2024/03/03", 2, 7200}, {"2024/03/10", 1, 3600}}));
     EXPECT_EQ(rows(build_report(log, {}, GroupBy::Month), log),
               (Rows{{"2023/12", 1, 3600}, {"2024/01", 1, 3600}, {"2024/02", 1, 3600}, {"2024/03", 4, 14400}}));
     const DayRange february{day_number({2024, 2, 1}), day_number({2024, 2, 29})};
@@ -103,14 +101,13 @@ TEST_F(ReportTest, PresetPeriodsAroundToday)
 
 TEST_F(ReportTest, SessionsCountRealTimeOnTheirCheckInDayAcrossMidnightAndClockChanges)
 {
-    const LogEntries log = read(
-        log_line("2024/03/07", "23:00:00", "2024/03/08", "01:00:00", "W", "R") +
-        log_line("2024/03/31", "01:30:00", "2024/03/31", "03:30:00", "W", "R") + // the clocks skip 02:00 to 03:00
-        log_line("2024/10/27", "00:00:00", "2024/10/28", "00:00:00", "W", "R") + // a day of 25 hours
-        log_line("2024/10/27", "01:30:00", "2024/10/27", "02:30:00", "W", "R")); // 02:30 read as its first time
-    EXPECT_EQ(rows(build_report(log, {}, GroupBy::Day), log), (Rows{{"2024/03/07", 1, 7200},
-                                                                     {"2024/03/31", 1, 3600},
-                                                                     {"2024/10/27", 2, 90000 + 3600}}));
+    const LogEntries log =
+        read(log_line("2024/03/07", "23:00:00", "2024/03/08", "01:00:00", "W", "R") +
+             log_line("2024/03/31", "01:30:00", "2024/03/31", "03:30:00", "W", "R") + // the clocks skip 02:00 to 03:00
+             log_line("2024/10/27", "00:00:00", "2024/10/28", "00:00:00", "W", "R") + // a day of 25 hours
+             log_line("2024/10/27", "01:30:00", "2024/10/27", "02:30:00", "W", "R")); // 02:30 read as its first time
+    EXPECT_EQ(rows(build_report(log, {}, GroupBy::Day), log),
+              (Rows{{"2024/03/07", 1, 7200}, {"2024/03/31", 1, 3600}, {"2024/10/27", 2, 90000 + 3600}}));
     const DayRange march_8{day_number({2024, 3, 8}), day_number({2024, 3, 8})};
     EXPECT_TRUE(build_report(log, march_8, GroupBy::Day).groups.empty());
 }
@@ -150,7 +147,8 @@ TEST_F(ReportTest, NotesStandApartAndSessionsWithoutARateTakeTodaysRate)
     const Report report = build_report(log, {}, GroupBy::Project, {&projects, 300});
     ASSERT_EQ(report.notes.size(), 1u);
     EXPECT_EQ(memo_text(log.memo(log.entries()[report.notes[0]])), "Call\nBob");
-    EXPECT_EQ(rows(report, log), (Rows{{"Work / Report", 2, 3600}, {"Home / Garden", 1, 3600}, {"Gone / Old", 1, 3600}}));
+    EXPECT_EQ(rows(report, log),
+              (Rows{{"Work / Report", 2, 3600}, {"Home / Garden", 1, 3600}, {"Gone / Old", 1, 3600}}));
     // Report falls back to its category's 45.00, Garden has 10.00, Old only the Rate setting.
     EXPECT_EQ(report.groups[0].amount.rounded(), 4500);
     EXPECT_EQ(report.groups[1].amount.rounded(), 1000);
@@ -180,9 +178,10 @@ TEST_F(ReportTest, TotalsAgreeWithThePastTimeScan)
     }
     const LogEntries entries = read(log);
 
-    for (const auto& [preset, flags] : {std::pair{PeriodPreset::Today, PastTimeFlags{.read_log_time = true, .read_today_time = true}},
-                                        std::pair{PeriodPreset::ThisWeek, PastTimeFlags{.read_log_time = true, .read_weekly_time = true}},
-                                        std::pair{PeriodPreset::All, PastTimeFlags{.read_log_time = true}}}) {
+    for (const auto& [preset, flags] :
+         {std::pair{PeriodPreset::Today, PastTimeFlags{.read_log_time = true, .read_today_time = true}},
+          std::pair{PeriodPreset::ThisWeek, PastTimeFlags{.read_log_time = true, .read_weekly_time = true}},
+          std::pair{PeriodPreset::All, PastTimeFlags{.read_log_time = true}}}) {
         set_today(2024, 4, 2); // the last week of the log: nothing after its Saturday
         NoProgress progress;
         PastTimeSettings settings;
@@ -191,7 +190,8 @@ TEST_F(ReportTest, TotalsAgreeWithThePastTimeScan)
         std::map<std::string, std::int64_t> scanned;
         for (std::size_t c = 0; c < projects.n_categories(); ++c) {
             for (std::size_t p = 0; p < projects.n_projects(c); ++p)
-                scanned[projects.category_name(c) + " / " + projects.project_name(c, p)] = projects.project_seconds(c, p);
+                scanned[projects.category_name(c) + " / " + projects.project_name(c, p)] =
+                    projects.project_seconds(c, p);
         }
         const Report report = build_report(entries, preset_range(preset, clock), GroupBy::Project, {&projects, 0});
         std::map<std::string, std::int64_t> reported = {{"Work / Report", 0}, {"Work / Mail", 0}, {"Home / Garden", 0}};

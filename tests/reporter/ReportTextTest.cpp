@@ -1,5 +1,5 @@
-#include "reporter/ReportHtml.h"
 #include "reporter/ReportText.h"
+#include "reporter/ReportHtml.h"
 
 #include "tests/reporter/ReportLogFixture.h"
 
