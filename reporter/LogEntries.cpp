@@ -148,6 +148,12 @@ void LogEntries::add_line(std::string_view line)
     my_entries.push_back(entry);
 }
 
+void LogEntries::reserve_for(std::uint64_t log_bytes)
+{
+    // A record takes some 80 bytes; growing the table by copying costs more than a guess.
+    my_entries.reserve(my_entries.size() + static_cast<std::size_t>(log_bytes / 80));
+}
+
 std::string_view LogEntries::memo(const LogEntry& entry) const
 {
     return std::string_view(my_text).substr(entry.memo_begin, entry.memo_end - entry.memo_begin);
@@ -164,6 +170,12 @@ int read_log_entries(const std::string& path, LogEntries& entries)
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return errno != 0 ? errno : EIO;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        if (size > 0)
+            entries.reserve_for(static_cast<std::uint64_t>(size));
+        std::rewind(file);
+    }
     LogLineReader reader(file);
     std::string_view line;
     while (reader.next(line))

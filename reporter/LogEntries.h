@@ -57,6 +57,8 @@ public:
 
     /// Reads one line of the log (without its line end).
     void add_line(std::string_view line);
+    /// Makes room for about this many bytes of log.
+    void reserve_for(std::uint64_t log_bytes);
 
     const std::vector<LogEntry>& entries() const { return my_entries; }
     const std::vector<EntryName>& names() const { return my_names; }
