@@ -119,7 +119,8 @@ int main()
         if (report_csv(by_day, log, 0, true).empty())
             std::abort();
         const double this_read = std::chrono::duration<double>(after_read - start).count();
-        const double this_grouped = std::chrono::duration<double>(std::chrono::steady_clock::now() - after_read).count();
+        const double this_grouped =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - after_read).count();
         if (read == 0 || this_read + this_grouped < read + grouped) {
             read = this_read;
             grouped = this_grouped;

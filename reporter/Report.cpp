@@ -3,6 +3,7 @@
 #include "core/ProjectList.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <map>
 #include <tuple>
@@ -18,6 +19,22 @@ constexpr std::int64_t kSecondsPerHour = 3600;
 constexpr Color kPalette[] = {make_rgb(31, 119, 180),  make_rgb(255, 127, 14),  make_rgb(44, 160, 44),
                               make_rgb(214, 39, 40),   make_rgb(148, 103, 189), make_rgb(140, 86, 75),
                               make_rgb(227, 119, 194), make_rgb(127, 127, 127)};
+
+// Round steps for an hour scale: 0.25, 0.5, 1, 2, 5, 10, 20, 50, ...
+double next_step(double step)
+{
+    if (step < 1)
+        return step * 2;
+    const double decade = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    const double leading = step / decade;
+    return (leading < 1.5 ? 2 : leading < 3 ? 5 : 10) * decade;
+}
+
+// Sums no real log reaches; a damaged one stops at the largest amount instead of wrapping.
+std::int64_t saturated_sum(std::int64_t a, std::int64_t b)
+{
+    return a > std::numeric_limits<std::int64_t>::max() - b ? std::numeric_limits<std::int64_t>::max() : a + b;
+}
 
 std::int64_t group_key(GroupBy by, const LogEntry& entry, const LogEntries& log)
 {
@@ -118,25 +135,11 @@ std::optional<GroupBy> parse_group_by(std::string_view name)
     return std::nullopt;
 }
 
-void Amount::add(std::int64_t seconds, std::int32_t rate)
+std::int64_t session_amount(std::int64_t seconds, std::int32_t rate)
 {
     // Both factors are capped (seconds below 2^32, rate below 2^31), so the product fits.
     const std::int64_t product = seconds * rate;
-    const std::int64_t whole = product / kSecondsPerHour;
-    my_rest += product % kSecondsPerHour;
-    if (my_rest >= kSecondsPerHour) {
-        my_rest -= kSecondsPerHour;
-        ++my_hundredths;
-    }
-    my_hundredths = my_hundredths > std::numeric_limits<std::int64_t>::max() - whole
-                        ? std::numeric_limits<std::int64_t>::max()
-                        : my_hundredths + whole;
-}
-
-std::int64_t Amount::rounded() const
-{
-    const bool round_up = 2 * my_rest >= kSecondsPerHour && my_hundredths < std::numeric_limits<std::int64_t>::max();
-    return my_hundredths + (round_up ? 1 : 0);
+    return product / kSecondsPerHour + (product % kSecondsPerHour * 2 >= kSecondsPerHour ? 1 : 0);
 }
 
 std::int32_t billed_rate(const LogEntry& entry, const LogEntries& log, const ReportContext& context)
@@ -181,14 +184,14 @@ Report build_report(const LogEntries& log, const DayRange& range, GroupBy by, co
         group.rate = group.sessions == 0 || group.rate == rate ? rate : kNoRate;
         ++group.sessions;
         group.seconds += entry.seconds;
-        group.amount.add(entry.seconds, rate);
+        group.amount = saturated_sum(group.amount, session_amount(entry.seconds, rate));
         group.entries.push_back(static_cast<std::uint32_t>(i));
     }
     sort_groups(report, log, context);
     for (const ReportGroup& group : report.groups) {
         report.totals.sessions += group.sessions;
         report.totals.seconds += group.seconds;
-        report.totals.amount += group.amount.rounded();
+        report.totals.amount = saturated_sum(report.totals.amount, group.amount);
     }
     return report;
 }
@@ -261,6 +264,23 @@ ChartData chart_data(const Report& report, const LogEntries& log, const ReportCo
         }
     }
     return chart;
+}
+
+HourScale hour_scale(const ChartData& chart)
+{
+    std::int64_t highest = 0;
+    for (std::size_t g = 0; g < chart.labels.size(); ++g) {
+        std::int64_t stacked = 0;
+        for (const ChartData::Series& series : chart.series)
+            stacked += series.seconds[g];
+        highest = std::max(highest, stacked);
+    }
+    const double hours = std::max(static_cast<double>(highest) / 3600, 1.0);
+    HourScale scale;
+    while (hours / scale.step > 4)
+        scale.step = next_step(scale.step);
+    scale.top = std::ceil(hours / scale.step) * scale.step;
+    return scale;
 }
 
 std::string unrated_message(std::size_t count)

@@ -30,27 +30,18 @@ enum class GroupBy
 const char* group_by_name(GroupBy by);
 std::optional<GroupBy> parse_group_by(std::string_view name);
 
-/// An exact sum of time x rate: whole hundredths plus the rest, so that no rounding happens
-/// until the sum is shown.
-class Amount
-{
-public:
-    void add(std::int64_t seconds, std::int32_t rate);
-    /// The sum rounded to hundredths, halves up.
-    std::int64_t rounded() const;
-
-private:
-    std::int64_t my_hundredths = 0;
-    std::int64_t my_rest = 0; // hundredth-seconds, below 3600
-};
+/// The amount billed for a session in hundredths: seconds x rate (hundredths an hour), halves
+/// rounded up. Each session is rounded once, so sessions, groups and totals add up as shown,
+/// whatever the grouping.
+std::int64_t session_amount(std::int64_t seconds, std::int32_t rate);
 
 struct ReportGroup
 {
     std::int64_t key = 0; ///< category id, name id, day, the week's Sunday, or month index
     std::size_t sessions = 0;
     std::int64_t seconds = 0;
-    std::int32_t rate = kNoRate; ///< the one rate of all its sessions; kNoRate when they differ
-    Amount amount;
+    std::int32_t rate = kNoRate;        ///< the one rate of all its sessions; kNoRate when they differ
+    std::int64_t amount = 0;            ///< hundredths: the sum of its sessions' amounts
     std::vector<std::uint32_t> entries; ///< its sessions, in log order
 };
 
@@ -58,7 +49,7 @@ struct ReportTotals
 {
     std::size_t sessions = 0;
     std::int64_t seconds = 0;
-    std::int64_t amount = 0; ///< the sum of the groups' rounded amounts, as a spreadsheet adds them
+    std::int64_t amount = 0; ///< hundredths
 };
 
 /// What the project file adds: the order of categories and projects, their colours, and
@@ -103,6 +94,14 @@ struct ChartData
 };
 
 ChartData chart_data(const Report& report, const LogEntries& log, const ReportContext& context, int order);
+
+/// The hour scale of a chart: from 0 to top in at most four steps of a round size.
+struct HourScale
+{
+    double top = 1;
+    double step = 0.25;
+};
+HourScale hour_scale(const ChartData& chart);
 
 /// "1 session has no rate of its own and is billed at today's rate", or the plural.
 std::string unrated_message(std::size_t count);

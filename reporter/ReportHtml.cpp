@@ -34,19 +34,6 @@ std::string number(double value)
     return text;
 }
 
-// A tick step in hours that gives at most six steps up to top.
-double tick_step(double top)
-{
-    for (double step : {0.25, 0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 25.0, 50.0, 100.0, 200.0, 500.0, 1000.0}) {
-        if (top / step <= 6)
-            return step;
-    }
-    double step = 1000;
-    while (top / step > 6)
-        step *= 10;
-    return step;
-}
-
 std::string hours_text(double hours)
 {
     char text[32];
@@ -89,8 +76,6 @@ std::string session_rows(const ReportGroup& group, const LogEntries& log, const 
         const LogEntry& entry = log.entries()[i];
         const EntryName& name = log.name_of(entry);
         const std::int32_t rate = billed_rate(entry, log, context);
-        Amount amount;
-        amount.add(entry.seconds, rate);
         out += "<tr class=\"session\"><td colspan=\"" + std::to_string(span) + "\">" + format_day(entry.day, order) +
                " " + time_of(entry.ci) + " &ndash; " + time_of(entry.co) + ", " + html_escape(name.category) + " / " +
                html_escape(name.project);
@@ -98,7 +83,7 @@ std::string session_rows(const ReportGroup& group, const LogEntries& log, const 
             out += "<div class=\"memo\">" + memo_html(log.memo(entry)) + "</div>";
         out += "</td><td class=\"n\">" + FormatDuration(static_cast<long>(entry.seconds)) + "</td><td class=\"n\">" +
                format_hundredths(rate) + (entry.rate < 0 ? "*" : "") + "</td><td class=\"n\">" +
-               format_hundredths(amount.rounded()) + "</td></tr>\n";
+               format_hundredths(session_amount(entry.seconds, rate)) + "</td></tr>\n";
     }
     return out;
 }
@@ -117,7 +102,7 @@ std::string groups_table(const Report& report, const LogEntries& log, const Repo
             out += "<td>" + html_escape(cell) + "</td>";
         out += "<td class=\"n\">" + std::to_string(group.sessions) + "</td><td class=\"n\">" +
                FormatDuration(static_cast<long>(group.seconds)) + "</td><td class=\"n\">" + rate_cell(group) +
-               "</td><td class=\"n\">" + format_hundredths(group.amount.rounded()) + "</td></tr>\n";
+               "</td><td class=\"n\">" + format_hundredths(group.amount) + "</td></tr>\n";
         if (sessions)
             out += session_rows(group, log, context, columns.size() + 1, order);
     }
@@ -194,17 +179,9 @@ std::string html_color(Color color)
 std::string chart_svg(const ChartData& chart)
 {
     const std::size_t n = chart.labels.size();
-    std::int64_t top_seconds = 0;
-    for (std::size_t g = 0; g < n; ++g) {
-        std::int64_t sum = 0;
-        for (const ChartData::Series& series : chart.series)
-            sum += series.seconds[g];
-        top_seconds = std::max(top_seconds, sum);
-    }
-    const double step = tick_step(std::max(static_cast<double>(top_seconds) / 3600, 1.0));
-    double top = step;
-    while (top * 3600 < static_cast<double>(top_seconds))
-        top += step;
+    const HourScale scale = hour_scale(chart);
+    const double top = scale.top;
+    const double step = scale.step;
     const double plot_width = kChartWidth - kLeft - kRight;
     const double plot_height = kChartHeight - kTop - kBottom;
     const double bottom = kTop + plot_height;
@@ -262,9 +239,11 @@ std::string report_html(const Report& report, const LogEntries& log, const Chart
     out += kStyle;
     out += "</style></head>\n<body>\n<h1>Velkor Reporter</h1>\n<p>Log file: " + html_escape(source.log_path) +
            "<br>Period: " + period_text(report, order) + "<br>Grouped by " + group_by_name(report.by) + "</p>\n";
-    out += options.chart_image.empty() ? chart_svg(chart)
-                                       : "<p><img src=\"" + html_escape(options.chart_image) + "\"></p>\n";
-    out += legend(chart);
+    if (options.chart_image.empty())
+        out += chart_svg(chart) + legend(chart);
+    else
+        out += "<p><img src=\"" + html_escape(options.chart_image) + "\" width=\"" +
+               std::to_string(options.chart_image_width) + "\"></p>\n";
     out += groups_table(report, log, options.context, order);
     if (report.unrated > 0)
         out += "<p>* " + unrated_message(report.unrated) + ".</p>\n";

@@ -17,8 +17,10 @@ struct HtmlOptions
 {
     int order = 0;         ///< date order
     ReportContext context; ///< for the rate of sessions that hold none
-    /// When set, the chart is this image (printing draws its own); else an inline SVG.
+    /// When set, the chart is this image, legend included (printing draws its own), shown this
+    /// many pixels wide; else an inline SVG with its legend below it.
     std::string chart_image;
+    int chart_image_width = 0;
 };
 
 std::string report_html(const Report& report, const LogEntries& log, const ChartData& chart, const ReportSource& source,

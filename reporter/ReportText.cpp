@@ -163,9 +163,8 @@ std::string report_csv(const Report& report, const LogEntries& log, int order, b
     line(header);
     for (const ReportGroup& group : report.groups) {
         std::vector<std::string> cells = group_cells(report, group, log, order);
-        cells.insert(cells.end(),
-                     {std::to_string(group.sessions), FormatDuration(static_cast<long>(group.seconds)),
-                      std::to_string(group.seconds), rate_cell(group), format_hundredths(group.amount.rounded())});
+        cells.insert(cells.end(), {std::to_string(group.sessions), FormatDuration(static_cast<long>(group.seconds)),
+                                   std::to_string(group.seconds), rate_cell(group), format_hundredths(group.amount)});
         line(cells);
     }
     if (with_total) {
@@ -193,7 +192,7 @@ std::string report_json(const Report& report, const LogEntries& log, const Repor
         out += json_group_fields(report, group, log);
         out += json_times(group.sessions, group.seconds);
         append_json_number(out, "rate", group.rate >= 0 ? format_hundredths(group.rate) : "null");
-        append_json_number(out, "amount", format_hundredths(group.amount.rounded()), false);
+        append_json_number(out, "amount", format_hundredths(group.amount), false);
         out += '}';
     }
     out += "],\n\"total\":{";

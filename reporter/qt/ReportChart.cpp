@@ -7,7 +7,7 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
-#include <algorithm>
+#include <cmath>
 
 namespace velkor {
 
@@ -25,8 +25,6 @@ void fill_report_chart(QChart& chart, const ChartData& data)
         chart.removeAxis(axis);
 
     auto* series = new QStackedBarSeries;
-    double top = 0;
-    std::vector<double> stacked(data.labels.size(), 0);
     for (const ChartData::Series& category : data.series) {
         auto* set =
             new QBarSet(QString::fromUtf8(category.category.data(), static_cast<qsizetype>(category.category.size())));
@@ -35,8 +33,6 @@ void fill_report_chart(QChart& chart, const ChartData& data)
         for (std::size_t g = 0; g < category.seconds.size(); ++g) {
             const double hours = static_cast<double>(category.seconds[g]) / 3600;
             set->append(hours);
-            stacked[g] += hours;
-            top = std::max(top, stacked[g]);
         }
         series->append(set);
     }
@@ -53,9 +49,11 @@ void fill_report_chart(QChart& chart, const ChartData& data)
     series->attachAxis(x_axis);
 
     auto* y_axis = new QValueAxis;
-    y_axis->setRange(0, std::max(1.0, top * 1.05));
+    const HourScale scale = hour_scale(data);
+    y_axis->setRange(0, scale.top);
+    y_axis->setTickCount(static_cast<int>(std::lround(scale.top / scale.step)) + 1);
     y_axis->setTitleText(QObject::tr("hours"));
-    y_axis->setLabelFormat(QStringLiteral("%.1f"));
+    y_axis->setLabelFormat(scale.step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
     chart.addAxis(y_axis, Qt::AlignLeft);
     series->attachAxis(y_axis);
 

@@ -141,7 +141,7 @@ QVariant ReportTreeModel::group_data(const Row& row, int column, int role) const
     case kRateColumn:
         return group.rate >= 0 ? QString::fromStdString(rate_cell(group)) : tr("mixed");
     case kAmountColumn:
-        return QString::fromStdString(format_hundredths(group.amount.rounded()));
+        return QString::fromStdString(format_hundredths(group.amount));
     default:
         return {};
     }
@@ -167,11 +167,8 @@ QVariant ReportTreeModel::session_data(std::uint32_t index, int column, int role
         return QString::fromStdString(FormatDuration(static_cast<long>(entry.seconds)));
     case kRateColumn:
         return QString::fromStdString(format_hundredths(rate)) + (entry.rate < 0 ? QStringLiteral("*") : QString());
-    case kAmountColumn: {
-        Amount amount;
-        amount.add(entry.seconds, rate);
-        return QString::fromStdString(format_hundredths(amount.rounded()));
-    }
+    case kAmountColumn:
+        return QString::fromStdString(format_hundredths(session_amount(entry.seconds, rate)));
     case kMemoColumn:
         return text(memo_text(my_log->memo(entry)));
     case kEnvironmentColumn:
@@ -223,7 +220,7 @@ QVariant ReportTreeModel::group_sort_key(const Row& row, int column) const
     case kRateColumn:
         return static_cast<qlonglong>(group.rate);
     case kAmountColumn:
-        return static_cast<qlonglong>(group.amount.rounded());
+        return static_cast<qlonglong>(group.amount);
     default:
         return static_cast<qulonglong>(row.group);
     }
@@ -239,11 +236,8 @@ QVariant ReportTreeModel::session_sort_key(std::uint32_t index, int column) cons
         return static_cast<qlonglong>(entry.seconds);
     case kRateColumn:
         return static_cast<qlonglong>(billed_rate(entry, *my_log, my_context));
-    case kAmountColumn: {
-        Amount amount;
-        amount.add(entry.seconds, billed_rate(entry, *my_log, my_context));
-        return static_cast<qlonglong>(amount.rounded());
-    }
+    case kAmountColumn:
+        return static_cast<qlonglong>(session_amount(entry.seconds, billed_rate(entry, *my_log, my_context)));
     case kMemoColumn:
     case kEnvironmentColumn:
         return session_data(index, column, Qt::DisplayRole).toString().toCaseFolded();

@@ -109,16 +109,18 @@ void ReportWindow::build_controls()
     my_group_by->setObjectName(QStringLiteral("groupBy"));
     my_group_by->addItems({tr("Category"), tr("Project"), tr("Day"), tr("Week"), tr("Month")});
     my_group_by->setCurrentIndex(1);
-    choice->addWidget(new QLabel(tr("&Period:"), central));
-    choice->addWidget(my_period);
-    choice->addWidget(new QLabel(tr("From:"), central));
-    choice->addWidget(my_from);
-    choice->addWidget(new QLabel(tr("To:"), central));
-    choice->addWidget(my_to);
+    const auto labelled = [&](const QString& caption, QWidget* field) {
+        auto* label = new QLabel(caption, central);
+        label->setBuddy(field);
+        choice->addWidget(label);
+        choice->addWidget(field);
+    };
+    labelled(tr("&Period:"), my_period);
+    labelled(tr("&From:"), my_from);
+    labelled(tr("&To:"), my_to);
     choice->addWidget(show);
     choice->addStretch();
-    choice->addWidget(new QLabel(tr("&Group by:"), central));
-    choice->addWidget(my_group_by);
+    labelled(tr("&Group by:"), my_group_by);
     layout->addLayout(choice);
 
     auto* splitter = new QSplitter(Qt::Vertical, central);
@@ -133,7 +135,7 @@ void ReportWindow::build_controls()
     my_chart_view = new QChartView(my_chart, splitter);
     my_chart_view->setObjectName(QStringLiteral("chart"));
     my_chart_view->setRenderHint(QPainter::Antialiasing);
-    my_chart_view->setMinimumHeight(200);
+    my_chart_view->setMinimumHeight(240);
     my_notes = new QTreeWidget(splitter);
     my_notes->setObjectName(QStringLiteral("notes"));
     my_notes->setHeaderLabels({tr("Day"), tr("Time"), tr("Category"), tr("Project"), tr("Note")});
@@ -251,6 +253,8 @@ bool ReportWindow::show_report()
             any_environment = any_environment || !my_log.environment(my_log.entries()[i]).empty();
     }
     my_tree->setColumnHidden(ReportTreeModel::kEnvironmentColumn, !any_environment);
+    for (int column = 0; column < ReportTreeModel::kMemoColumn; ++column)
+        my_tree->resizeColumnToContents(column);
     fill_report_chart(*my_chart, my_chart_data);
     fill_notes();
     fill_status();

@@ -20,6 +20,8 @@ namespace velkor {
 namespace {
 
 constexpr const char* kChartImage = "chart.png";
+// The chart's width on paper, in the document's pixels: the width of a page within its margins.
+constexpr int kPrintedChartWidth = 480;
 
 } // namespace
 
@@ -67,7 +69,7 @@ void ReportWindow::print_report(QPrinter& printer)
                          my_chart_view->grab().toImage());
     const ReportSource source{my_setup.log_path, my_log.unreadable_lines()};
     const std::string html = report_html(my_model->shown_report(), my_log, my_chart_data, source,
-                                         HtmlOptions{my_setup.date_order, context(), kChartImage});
+                                         HtmlOptions{my_setup.date_order, context(), kChartImage, kPrintedChartWidth});
     document.setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
     document.print(&printer);
 }

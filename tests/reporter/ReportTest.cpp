@@ -112,28 +112,28 @@ TEST_F(ReportTest, SessionsCountRealTimeOnTheirCheckInDayAcrossMidnightAndClockC
     EXPECT_TRUE(build_report(log, march_8, GroupBy::Day).groups.empty());
 }
 
-TEST_F(ReportTest, AmountsAreTimeTimesEachRecordsOwnRateRoundedOncePerRow)
+TEST_F(ReportTest, AmountsAreTimeTimesEachRecordsOwnRateAndAddUpInEveryGrouping)
 {
     load_projects();
     const LogEntries log = read(session("2024/03/07", "09:00:00", "10:00:00", "Work", "Report", "\t45.00") +
                                 session("2024/03/07", "10:00:00", "10:30:00", "Work", "Report", "\t50.00") +
-                                // 1 s at 45.00 is 0.0125: twice 0.025, rounded up once
-                                session("2024/03/07", "11:00:00", "11:00:01", "Work", "Mail", "\t45.00") +
-                                session("2024/03/07", "12:00:00", "12:00:01", "Work", "Mail", "\t45.00") +
-                                session("2024/03/07", "13:00:00", "13:00:01", "Home", "Garden", "\t45.00") +
-                                session("2024/03/07", "14:00:00", "14:00:01", "Home", "Garden", "\t45.00"));
+                                // 20 s at 45.00 is 0.25, 10 s 0.125: each session is rounded on its own
+                                session("2024/03/07", "11:00:00", "11:00:20", "Work", "Mail", "\t45.00") +
+                                session("2024/03/08", "12:00:00", "12:00:10", "Work", "Mail", "\t45.00") +
+                                session("2024/03/08", "13:00:00", "13:00:10", "Home", "Garden", "\t45.00") +
+                                session("2024/03/09", "14:00:00", "14:00:10", "Home", "Garden", "\t45.00"));
     const Report report = build_report(log, {}, GroupBy::Project, {&projects, 0});
     ASSERT_EQ(report.groups.size(), 3u);
-    EXPECT_EQ(report.groups[0].amount.rounded(), 7000);
+    EXPECT_EQ(report.groups[0].amount, 7000);
     EXPECT_EQ(report.groups[0].rate, kNoRate); // two rates in one row
-    EXPECT_EQ(report.groups[1].amount.rounded(), 3);
+    EXPECT_EQ(report.groups[1].amount, 38);
     EXPECT_EQ(report.groups[1].rate, 4500);
-    // The total adds the rows as shown, as a spreadsheet would.
-    EXPECT_EQ(report.totals.amount, 7006);
+    EXPECT_EQ(report.groups[2].amount, 26);
+    EXPECT_EQ(report.totals.amount, 7064);
+    for (GroupBy by : {GroupBy::Category, GroupBy::Day, GroupBy::Week, GroupBy::Month})
+        EXPECT_EQ(build_report(log, {}, by, {&projects, 0}).totals.amount, 7064);
 
-    Amount big;
-    big.add(4294967295, INT32_MAX); // the largest session at the largest rate
-    EXPECT_EQ(big.rounded(), 2562047786225646);
+    EXPECT_EQ(session_amount(4294967295, INT32_MAX), 2562047786225646); // the largest session and rate
 }
 
 TEST_F(ReportTest, NotesStandApartAndSessionsWithoutARateTakeTodaysRate)
@@ -150,9 +150,9 @@ TEST_F(ReportTest, NotesStandApartAndSessionsWithoutARateTakeTodaysRate)
     EXPECT_EQ(rows(report, log),
               (Rows{{"Work / Report", 2, 3600}, {"Home / Garden", 1, 3600}, {"Gone / Old", 1, 3600}}));
     // Report falls back to its category's 45.00, Garden has 10.00, Old only the Rate setting.
-    EXPECT_EQ(report.groups[0].amount.rounded(), 4500);
-    EXPECT_EQ(report.groups[1].amount.rounded(), 1000);
-    EXPECT_EQ(report.groups[2].amount.rounded(), 300);
+    EXPECT_EQ(report.groups[0].amount, 4500);
+    EXPECT_EQ(report.groups[1].amount, 1000);
+    EXPECT_EQ(report.groups[2].amount, 300);
     EXPECT_EQ(report.unrated, 3u);
 }
 
