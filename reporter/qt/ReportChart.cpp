@@ -21,8 +21,11 @@ constexpr qsizetype kMaxAxisLabels = 60;
 void fill_report_chart(QChart& chart, const ChartData& data)
 {
     chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes())
+    // Removing an axis hands it back to the caller.
+    for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
+        delete axis;
+    }
 
     auto* series = new QStackedBarSeries;
     for (const ChartData::Series& category : data.series) {
