@@ -4,9 +4,12 @@
 #include "app/MainVKWindow.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
+#include "classlib/Utf8Text.h"
 #include "core/EnvList.h"
 #include "core/ProjectList.h"
+#include "core/RememberedMemoFile.h"
 #include "core/SessionControl.h"
+#include "platform/DurableFile.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -48,6 +51,11 @@ Application::Application(CommandLine command_line, Prompt& prompt, QObject* pare
       my_settings(std::make_unique<PrivateIniFile>(kSettingsFile))
 {
     my_project_file_path = my_command_line.project_file_path(get(*my_settings, kProjectFile));
+    // A rewrite cut short (the program killed before its rename) leaves its temporary file
+    // beside the file it was replacing.
+    for (const std::string& file : {std::string(kSettingsFile), my_project_file_path, std::string(kHiddenListFile),
+                                    memo_file_name(my_project_file_path)})
+        remove_interrupted_rewrites(file);
     my_idle_session = std::make_unique<IdleSession>(*my_settings);
     my_session = my_idle_session.get();
     my_env_list = std::make_unique<EnvList>(*my_settings);
@@ -74,7 +82,7 @@ bool Application::init_main_window()
         request_quit(1);
     my_log_file_path = my_command_line.log_file_path(get(*my_settings, kLogFile));
     if (!take_log_lock(my_log_file_path)) {
-        my_prompt.message("Cannot start Velkor: the log file\n\"" + my_log_file_path +
+        my_prompt.message("Cannot start Velkor: the log file\n\"" + message_excerpt(my_log_file_path) +
                               "\"\nis currently in use by another Velkor.",
                           "Error", Buttons::Ok, Icon::Stop);
         request_quit(1);

@@ -62,6 +62,8 @@ Answer QtPrompt::message(const Message& message)
     QMessageBox box(box_icon(message.icon), QString::fromStdString(message.caption),
                     QString::fromStdString(message.text), standard_buttons(message.buttons), my_owner);
     box.setObjectName("velkorMessageBox");
+    // Texts quote names, memos, paths and lines of files, which are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     // A box without Cancel still closes with Escape; it then counts as its only or last button.
     if (message.buttons == Buttons::YesNo)
         box.setEscapeButton(QMessageBox::No);

@@ -1,6 +1,7 @@
 #include "app/ReminderTimer.h"
 
 #include "classlib/SettingsKeys.h"
+#include "classlib/Utf8Text.h"
 #include "core/Clock.h"
 #include "core/Prompt.h"
 #include "core/TimeValues.h"
@@ -24,7 +25,8 @@ int ParseReminderInterval(const std::string& text, const std::string& label, Pro
     long minutes = std::strtol(start, &end, 10);
     // A number too large for the interval is as unusable as none at all.
     if (end == start || errno == ERANGE || minutes < 0 || minutes > INT_MAX) {
-        prompt.message("Invalid reminder interval when " + label + ": " + text, "", Buttons::Ok, Icon::Exclamation);
+        prompt.message("Invalid reminder interval when " + label + ": " + message_excerpt(text), "", Buttons::Ok,
+                       Icon::Exclamation);
         return 0;
     }
     return static_cast<int>(minutes);

@@ -1,5 +1,6 @@
 #include "classlib/ColorText.h"
 
+#include "classlib/Utf8Text.h"
 #include "classlib/ValueScanner.h"
 
 namespace velkor {
@@ -34,7 +35,7 @@ Color parse_color_text(std::string_view text, const std::string& message_text, P
 {
     if (std::optional<Color> color = read_color_text(text, max_chars))
         return *color;
-    prompt.message(message_text, kInvalidColorCaption, Buttons::Ok, Icon::Information);
+    prompt.message(message_excerpt(message_text), kInvalidColorCaption, Buttons::Ok, Icon::Information);
     return kBlack;
 }
 

@@ -1,7 +1,8 @@
 #include "classlib/ProfileFile.h"
 
+#include "platform/FileAccess.h"
+
 #include <cerrno>
-#include <cstdio>
 
 namespace velkor {
 namespace {
@@ -108,16 +109,10 @@ ProfileFile ProfileFile::parse(std::string_view bytes)
 int ProfileFile::load(const std::string& path, ProfileFile& out)
 {
     out = ProfileFile();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return errno == ENOENT ? 0 : errno;
     std::string bytes;
-    char chunk[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.append(chunk, n);
-    int err = std::ferror(f) ? (errno != 0 ? errno : EIO) : 0;
-    std::fclose(f);
+    int err = read_regular_file(path, bytes);
+    if (err == ENOENT)
+        return 0;
     if (err == 0)
         out = parse(bytes);
     return err;

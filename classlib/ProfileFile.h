@@ -15,7 +15,8 @@ public:
     /// Splits bytes into lines (LF or CR LF); any bytes are accepted.
     static ProfileFile parse(std::string_view bytes);
     /// Reads the file at path into out; a missing file gives an empty profile.
-    /// Returns 0, or the errno of a failure other than a missing file (out is then left empty).
+    /// Returns 0, or the errno of a failure other than a missing file (out is then left empty);
+    /// anything but a regular file is such a failure.
     static int load(const std::string& path, ProfileFile& out);
 
     /// The value of the first key of that name in a section of that name (both ignoring case),

@@ -14,4 +14,12 @@ std::string cut_utf8(std::string_view text, std::size_t max_bytes)
     return std::string(text.substr(0, end));
 }
 
+std::string message_excerpt(std::string_view text)
+{
+    // A file may hold a line of many megabytes; a message box laying it out would freeze the window.
+    if (text.size() <= kMessageExcerptBytes)
+        return std::string(text);
+    return cut_utf8(text, kMessageExcerptBytes) + "...";
+}
+
 } // namespace velkor

@@ -109,10 +109,10 @@ bool CommandLine::check_arguments(Prompt& prompt) const
                 continue;
             }
             // The value of an unknown option is not skipped: it is checked as an argument of its own.
-            prompt.message("Unknown command line argument:\n" + arg, "Error", Buttons::Ok, Icon::Stop);
+            prompt.message("Unknown command line argument:\n" + message_excerpt(arg), "Error", Buttons::Ok, Icon::Stop);
             ok = false;
         } else if (arg.find('=') == std::string::npos) {
-            prompt.message("Unknown argument: " + arg, "Error", Buttons::Ok, Icon::Stop);
+            prompt.message("Unknown argument: " + message_excerpt(arg), "Error", Buttons::Ok, Icon::Stop);
             ok = false;
         }
     }

@@ -184,7 +184,7 @@ void DazezUrureRecord::WriteDazezUrureRecord(int state, const TimeRec& check_in_
     DazezUrureData data{check_in_time, check_in_date, category, project, memo, environment};
     my_store->write_at_start(EncodeLckRecord(data));
     if (!my_clg_path.empty())
-        write_file_atomically(my_clg_path, EncodeClgMirror(data, rate));
+        write_file_atomically(my_clg_path, EncodeClgMirror(data, rate), Links::Replace); // never through a planted link
 }
 
 bool DazezUrureRecord::ReadDazezUrureRecord(DazezUrureData& data)

@@ -2,6 +2,7 @@
 
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
+#include "classlib/Utf8Text.h"
 #include "core/Assert.h"
 #include "core/Prompt.h"
 #include "core/VariableLookup.h"
@@ -91,8 +92,8 @@ bool EnvList::build_environment_string(const VariableLookup& lookup, Prompt& pro
         const EnvEntry& entry = my_entries[i];
         std::optional<std::string> value = lookup.lookup(entry.name);
         if ((!value || value->empty()) && entry.required) {
-            prompt.message("The required environment variable \"" + entry.name + "\" has no value.", "Error",
-                           Buttons::Ok, Icon::Exclamation);
+            prompt.message("The required environment variable \"" + message_excerpt(entry.name) + "\" has no value.",
+                           "Error", Buttons::Ok, Icon::Exclamation);
             return false;
         }
         if (i > 0)

@@ -1,7 +1,6 @@
 #include "core/LineReader.h"
 
-#include <cerrno>
-#include <cstdio>
+#include "platform/FileAccess.h"
 
 namespace velkor {
 
@@ -29,18 +28,7 @@ bool LineReader::next_raw_line(std::string& line)
 
 int read_whole_file(const std::string& path, std::string& bytes)
 {
-    bytes.clear();
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return errno != 0 ? errno : EIO;
-    char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, got);
-    int error = std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
-    std::fclose(file);
-    return error;
+    return read_regular_file(path, bytes);
 }
 
 } // namespace velkor

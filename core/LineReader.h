@@ -31,7 +31,8 @@ constexpr bool is_white(char ch)
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
 }
 
-/// Reads the whole file into bytes; returns 0 or the errno value of the failure.
+/// Reads the whole file into bytes; returns 0 or the errno value of the failure. Anything but a
+/// regular file is refused (EISDIR, EINVAL) without waiting on it.
 int read_whole_file(const std::string& path, std::string& bytes);
 
 } // namespace velkor

@@ -1,6 +1,7 @@
 #include "core/LogLock.h"
 
 #include "core/CommandLine.h"
+#include "platform/DurableFile.h"
 
 #include <cstdio>
 
@@ -25,6 +26,9 @@ bool LogLock::take(const std::string& log_path, Prompt& prompt)
     my_file = std::move(file);
     my_mirror_path = names.mirror;
     std::remove(my_mirror_path.c_str());
+    // Only the holder of the lock writes this mirror, and the mirror is rewritten at every
+    // check-in: a kill during one of those leaves its temporary file.
+    remove_interrupted_rewrites(my_mirror_path);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
+#include "classlib/Utf8Text.h"
 #include "core/ProjectList.h"
 #include "core/Prompt.h"
 #include "core/TimeValues.h"
@@ -179,7 +180,7 @@ bool LogWriter::reserve(std::size_t needed, std::size_t exact)
 int LogWriter::fail(const char* text)
 {
     my_sink->roll_back();
-    Answer answer = my_prompt.message(text, log_file_name(), Buttons::RetryCancel, Icon::Exclamation);
+    Answer answer = my_prompt.message(text, message_excerpt(log_file_name()), Buttons::RetryCancel, Icon::Exclamation);
     return static_cast<int>(answer);
 }
 

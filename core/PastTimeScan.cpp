@@ -4,6 +4,7 @@
 #include "core/LogReader.h"
 #include "core/ProjectList.h"
 #include "core/TimeValues.h"
+#include "platform/FileAccess.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -191,7 +192,7 @@ ScanSummary ScanPastTimes(ProjectList& list, const PastTimeSettings& settings, c
         return summary;
     if (reset_first)
         list.clear_all_seconds();
-    FilePtr file(std::fopen(log_path.c_str(), "rb"));
+    FilePtr file(fopen_regular(log_path)); // a FIFO or device would never end
     if (!file)
         return summary;
     summary.opened = true;

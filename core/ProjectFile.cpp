@@ -1,6 +1,7 @@
 #include "core/ProjectFile.h"
 
 #include "classlib/ColorText.h"
+#include "classlib/Utf8Text.h"
 #include "core/LineReader.h"
 #include "core/ProjectList.h"
 
@@ -94,7 +95,7 @@ bool Reader::next_content_line(std::string& line)
 
 Answer Reader::report(const std::string& text, const char* caption, Buttons buttons)
 {
-    return my_prompt.message(text, caption, buttons, Icon::Information);
+    return my_prompt.message(message_excerpt(text), caption, buttons, Icon::Information);
 }
 
 void Reader::error(const std::string& text, const char* caption)
@@ -248,7 +249,11 @@ bool Reader::read_old_format(std::string line)
                 color = parse_color_text(name.substr(colon + 1), line, my_prompt, kProjectFileColorChars);
                 name.erase(colon);
             }
-            if (find_category(name) != NPOS)
+            // Names are limited here as in the current format: the conversion would write a name
+            // the next load refuses, and a huge name would take the window seconds to measure.
+            if (name.size() > kMaxNameLength)
+                report(name, "Category skipped: name too long");
+            else if (find_category(name) != NPOS)
                 report(line, "Duplicate project category ignored");
             else
                 add_category(name, color);
@@ -262,7 +267,9 @@ bool Reader::read_old_format(std::string line)
             continue;
         }
         std::string name = line.substr(0, dash);
-        if (has_project(c, name))
+        if (name.size() > kMaxNameLength)
+            report(name, "Project skipped: name too long");
+        else if (has_project(c, name))
             report(line, "Duplicate project ignored");
         else
             add_project(c, name);

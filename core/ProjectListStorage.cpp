@@ -1,5 +1,6 @@
 // Loading a ProjectList from its three files and writing them back.
 
+#include "classlib/Utf8Text.h"
 #include "core/Assert.h"
 #include "core/HiddenList.h"
 #include "core/LineReader.h"
@@ -29,7 +30,8 @@ void ProjectList::load(const std::string& path)
     std::string bytes;
     if (int error = read_whole_file(path, bytes); error != 0) {
         if (error != ENOENT)
-            prompt.message(with_reason("Cannot read from " + path, error), "Error", Buttons::Ok, Icon::Stop);
+            prompt.message(with_reason("Cannot read from " + message_excerpt(path), error), "Error", Buttons::Ok,
+                           Icon::Stop);
         return;
     }
     ProjectFileResult result = read_project_file(bytes, *this, prompt);
@@ -63,8 +65,8 @@ void ProjectList::write_project_file(bool reload_on_failure)
 {
     VELKOR_ASSERT(my_host != nullptr, "my_main_window != NULL");
     if (int error = write_file_atomically(my_project_file, format_project_file(*this)); error != 0) {
-        my_host->prompt().message(with_reason("Cannot write to " + my_project_file, error), "Error", Buttons::Ok,
-                                  Icon::Stop);
+        my_host->prompt().message(with_reason("Cannot write to " + message_excerpt(my_project_file), error), "Error",
+                                  Buttons::Ok, Icon::Stop);
         if (reload_on_failure)
             my_host->request_reload();
         return;
@@ -91,8 +93,9 @@ void ProjectList::save_remembered_memos()
         return;
     int error = write_file_atomically(my_memo_file, format_remembered_memos(*this));
     if (error != 0 && my_host != nullptr)
-        my_host->prompt().message(with_reason("Cannot write remembered memos to " + my_memo_file, error), "Error",
-                                  Buttons::Ok, Icon::Stop);
+        my_host->prompt().message(
+            with_reason("Cannot write remembered memos to " + message_excerpt(my_memo_file), error), "Error",
+            Buttons::Ok, Icon::Stop);
 }
 
 } // namespace velkor

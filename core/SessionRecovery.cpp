@@ -2,6 +2,7 @@
 
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
+#include "classlib/Utf8Text.h"
 #include "core/DazezUrureRecord.h"
 #include "core/LogWriter.h"
 #include "core/ProjectList.h"
@@ -25,8 +26,8 @@ void report_missing(SessionEngine& engine, Prompt& prompt, const DazezUrureData&
                        "DazezUrure cannot recover this session.  You may wish to jot down\n"
                        "the category and project names and the checkin time, and record this\n"
                        "session later with the Offline Checkin/Checkout feature.\n\nCategory: " +
-                       data.category + "\nProject: " + data.project + "\nChecked in at " +
-                       Date(data.check_in_date).Format(order, false) + " " +
+                       message_excerpt(data.category) + "\nProject: " + message_excerpt(data.project) +
+                       "\nChecked in at " + Date(data.check_in_date).Format(order, false) + " " +
                        FormatTimeOfDay(data.check_in_time, time_format);
     prompt.message(text, "DazezUrure error", Buttons::Ok, Icon::Exclamation);
 }

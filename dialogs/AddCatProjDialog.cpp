@@ -1,10 +1,10 @@
 #include "dialogs/AddCatProjDialog.h"
 
+#include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,7 +19,7 @@ AddCatProjDialog::AddCatProjDialog(bool is_new, bool* add_to_all, std::string& n
                    QString::fromLatin1(is_project ? "Project" : "Category"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Name:"), this));
+    row->addWidget(plain_label(QStringLiteral("Name:"), this));
     my_edit = new QLineEdit(QString::fromStdString(name), this);
     my_edit->setObjectName(QStringLiteral("id102"));
     my_edit->setValidator(new Utf8LimitValidator(kMaxNameBytes, my_edit));

@@ -1,7 +1,8 @@
 #include "dialogs/CoBeforeCiDialog.h"
 
+#include "dialogs/PlainLabel.h"
+
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -11,7 +12,7 @@ CoBeforeCiDialog::CoBeforeCiDialog(const std::string& prompt_text, QWidget* pare
 {
     setWindowTitle(QStringLiteral("Velkor"));
     auto* layout = new QVBoxLayout(this);
-    auto* prompt = new QLabel(QString::fromStdString(prompt_text), this);
+    auto* prompt = plain_label(QString::fromStdString(prompt_text), this);
     prompt->setObjectName(QStringLiteral("prompt"));
     layout->addWidget(prompt);
 
@@ -36,7 +37,7 @@ void CoBeforeCiDialog::add_choice(QGridLayout* grid, int row, CoBeforeCiChoice c
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QStringLiteral("id%1").arg(id));
     grid->addWidget(button, row, 0);
-    grid->addWidget(new QLabel(explanation, this), row, 1);
+    grid->addWidget(plain_label(explanation, this), row, 1);
     connect(button, &QPushButton::clicked, this, [this, id] { done(id); });
 }
 

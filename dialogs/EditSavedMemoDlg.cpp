@@ -1,9 +1,9 @@
 #include "dialogs/EditSavedMemoDlg.h"
 
 #include "dialogs/MemoEdit.h"
+#include "dialogs/PlainLabel.h"
 
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,7 +20,7 @@ EditSavedMemoDlg::EditSavedMemoDlg(const QString& title, std::string& text, cons
     my_edit->set_memo(text);
     layout->addWidget(my_edit);
 
-    auto* hint = new QLabel(instruction, this);
+    auto* hint = plain_label(instruction, this);
     hint->setObjectName(QStringLiteral("id102"));
     hint->setAlignment(Qt::AlignCenter);
     layout->addWidget(hint);

@@ -5,11 +5,11 @@
 #include "core/ProjectList.h"
 #include "dialogs/ChooseMemoDialog.h"
 #include "dialogs/MemoEdit.h"
+#include "dialogs/PlainLabel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -93,9 +93,9 @@ void MemoInputDialog::build_controls()
 
     auto* group = with_id(new QGroupBox(group_caption(my_purpose), this), 106);
     auto* names = new QVBoxLayout(group);
-    names->addWidget(with_id(new QLabel(QString::fromStdString(my_list.category_name(my_category)), group), 104));
+    names->addWidget(with_id(plain_label(QString::fromStdString(my_list.category_name(my_category)), group), 104));
     names->addWidget(
-        with_id(new QLabel(QString::fromStdString(my_list.project_name(my_category, my_project)), group), 105));
+        with_id(plain_label(QString::fromStdString(my_list.project_name(my_category, my_project)), group), 105));
     layout->addWidget(group, 0, 0);
 
     my_edit = with_id(new MemoEdit(this), 9302);

@@ -1,7 +1,8 @@
 #include "dialogs/ReminderDialog.h"
 
+#include "dialogs/PlainLabel.h"
+
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -10,9 +11,8 @@ namespace {
 
 QLabel* add_label(QVBoxLayout* layout, const std::string& text, int id, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromStdString(text), parent);
+    auto* label = plain_label(QString::fromStdString(text), parent);
     label->setObjectName(QString("id%1").arg(id));
-    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     layout->addWidget(label);
     return label;

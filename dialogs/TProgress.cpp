@@ -1,7 +1,8 @@
 #include "dialogs/TProgress.h"
 
+#include "dialogs/PlainLabel.h"
+
 #include <QCoreApplication>
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,7 +14,7 @@ TProgress::TProgress(QWidget* parent) : QDialog(parent), my_gauge(new QProgressB
     setObjectName("id3000");
     setWindowTitle("Velkor");
     setModal(false);
-    auto* text = new QLabel("Reading past project times from the log file ...", this);
+    auto* text = plain_label("Reading past project times from the log file ...", this);
     text->setObjectName("id100");
     my_gauge->setObjectName("gauge");
     my_gauge->setRange(0, 100);

@@ -10,6 +10,7 @@
 #include "dialogs/ChangeMemoDialog.h"
 #include "dialogs/CustomColors.h"
 #include "dialogs/EditorText.h"
+#include "dialogs/PlainLabel.h"
 #include "dialogs/ProjectEditorHost.h"
 
 #include <QCheckBox>
@@ -20,7 +21,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -122,7 +122,7 @@ void TProjectDialog::build()
 
     auto* rate_row = new QHBoxLayout;
     rate_row->addWidget(
-        new QLabel(QStringLiteral("Hourly rate to use for categories and projects without a specific rate:"), this));
+        plain_label(QStringLiteral("Hourly rate to use for categories and projects without a specific rate:"), this));
     my_default_rate = with_id(new QLineEdit(this), 127);
     rate_row->addWidget(my_default_rate);
     layout->addLayout(rate_row);
@@ -162,10 +162,10 @@ QGroupBox* TProjectDialog::build_item_box(const QString& title, int list_id, con
     }
     out.hidden = with_id(new QCheckBox(QStringLiteral("Hidden"), box), ids.hidden);
     grid->addWidget(out.hidden, 2, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Hourly rate:"), box), 3, 0);
+    grid->addWidget(plain_label(QStringLiteral("Hourly rate:"), box), 3, 0);
     out.rate = with_id(new QLineEdit(box), ids.rate);
     grid->addWidget(out.rate, 3, 1);
-    out.memo = with_id(new QLabel(box), ids.memo);
+    out.memo = with_id(plain_label(QString(), box), ids.memo);
     grid->addWidget(out.memo, 4, 0, 1, 3);
     grid->addWidget(button("Change", ids.change, box), 4, 3);
     return box;

@@ -1,5 +1,6 @@
 // The project editor's commands: the buttons and check boxes of the category and project boxes.
 
+#include "classlib/Utf8Text.h"
 #include "core/ProjectList.h"
 #include "core/Prompt.h"
 #include "dialogs/AddCatProjDialog.h"
@@ -258,7 +259,7 @@ void TProjectDialog::copy_cat()
         refuse("You must first select the category from which\nyou wish to copy projects.", "Error");
         return;
     }
-    const std::string& name = my_list->category_name(c);
+    const std::string name = message_excerpt(my_list->category_name(c));
     if (!my_copy_pending) {
         if (my_list->n_projects(c) == 0) {
             refuse("There are no projects to copy in category\n" + name, "Error");
@@ -282,7 +283,7 @@ void TProjectDialog::copy_cat()
         return;
     }
     const std::string text =
-        "Ready to copy projects...\n\n    FROM category: " + my_list->category_name(my_copy_source) +
+        "Ready to copy projects...\n\n    FROM category: " + message_excerpt(my_list->category_name(my_copy_source)) +
         "\n    TO category: " + name + "\n\nClick OK to copy projects, or Cancel to forget about it.";
     if (my_prompt.message(text, kCopyTitle, Buttons::OkCancel, Icon::Question) != Answer::Ok)
         return;

@@ -4,11 +4,11 @@
 #include "classlib/SettingsKeys.h"
 #include "core/Prompt.h"
 #include "dialogs/DateFieldWatcher.h"
+#include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -41,14 +41,14 @@ VKGDialog::VKGDialog(const std::string& category, const std::string& project, co
     setWindowTitle(QStringLiteral("Velkor Crash Guard"));
     SetDateOrder(my_order); // the process-wide order follows the setting each dialog reads
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
+    layout->addWidget(plain_label(
         QStringLiteral("You checked into this project at the date and time shown below, but never checked out."),
         this));
 
     const std::string checked_in =
         Date(check_in_date).Format(my_order, false) + " at " + FormatTimeOfDay(check_in_time, my_time_format);
     for (auto [text, id] : {std::pair{category, 101}, std::pair{project, 102}, std::pair{checked_in, 103}})
-        layout->addWidget(with_id(new QLabel(QString::fromStdString(text), this), id));
+        layout->addWidget(with_id(plain_label(QString::fromStdString(text), this), id));
 
     const bool am_pm = my_time_format == kTimeUpperAmPm || my_time_format == kTimeLowerAmPm;
     my_date = with_id(new QLineEdit(QString::fromStdString(DateOrderName(my_order)), this), 105);
@@ -64,12 +64,13 @@ VKGDialog::VKGDialog(const std::string& category, const std::string& project, co
     layout->addLayout(fields);
     my_date_watcher = new DateFieldWatcher(my_date, my_order, clock, prompt, "Invalid checkout date");
 
-    layout->addWidget(with_id(
-        new QLabel(QStringLiteral("To continue working on this project, click 'Continue'.\nOtherwise, enter the date "
-                                  "and time you stopped working on it\nand click 'Check Out'.\nThe time may be entered "
-                                  "in either am/pm form or military form,\nwith or without seconds."),
-                   this),
-        239));
+    layout->addWidget(
+        with_id(plain_label(QStringLiteral(
+                                "To continue working on this project, click 'Continue'.\nOtherwise, enter the date "
+                                "and time you stopped working on it\nand click 'Check Out'.\nThe time may be entered "
+                                "in either am/pm form or military form,\nwith or without seconds."),
+                            this),
+                239));
 
     auto* proceed = with_id(new QPushButton(QStringLiteral("Continue"), this), 202);
     auto* check_out_button = with_id(new QPushButton(QStringLiteral("Check Out"), this), 201);

@@ -7,9 +7,29 @@
 
 namespace velkor {
 
+/// Creates the temporary file of a rewrite from a mkstemp template (the trailing X's are
+/// replaced): the open descriptor, or -1 with errno set. Tests pass one that fails.
+using TempFileMaker = int (*)(char* name_template);
+
+/// What a rewrite does with a symbolic link in the place of the file.
+enum class Links
+{
+    Follow,  ///< the link's target is replaced (files the user names and may have linked)
+    Replace, ///< the link itself is replaced (the program's own files beside the log)
+};
+
 /// Replaces the file with bytes: a temporary file in the same folder is written, flushed to disk
-/// and renamed over the old one; where the folder does not allow that, the file is written in
-/// place. Returns 0 on success, else the errno value of the failure.
-int write_file_atomically(const std::string& path, std::string_view bytes);
+/// and renamed over the old one; a followed link has its target replaced in the target's folder.
+/// Only where the folder forbids new files (EACCES, EPERM, EROFS) is the file written in place;
+/// after any other failure the old file is left exactly as it was. A new file gets the mode the
+/// umask gives, a replaced one keeps its mode. Anything but a regular file is refused (EISDIR,
+/// EINVAL). Returns 0 on success, else the errno value of the failure.
+int write_file_atomically(const std::string& path, std::string_view bytes, Links links = Links::Follow,
+                          TempFileMaker make_temp = nullptr);
+
+/// Removes the temporary files that rewrites of path left behind when they were cut short (the
+/// program killed before its rename). A temporary file that a running rewrite, of this or of
+/// another copy of the program, is still writing is left alone.
+void remove_interrupted_rewrites(const std::string& path);
 
 } // namespace velkor

@@ -1,5 +1,7 @@
 #include "platform/LockFile.h"
 
+#include "platform/FileAccess.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -17,10 +19,9 @@ LockFile::~LockFile()
 int LockFile::open(const std::string& path)
 {
     close();
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    } while (fd < 0 && errno == EINTR);
+    // Never through a symbolic link: a link planted in its place must not make the program
+    // write its record into some other file. Only a regular file can be the lock file.
+    int fd = open_regular(path, O_RDWR | O_CREAT | O_NOFOLLOW, 0644);
     if (fd < 0)
         return errno;
     // flock belongs to the open file description, so even a second open in this process is refused.

@@ -20,7 +20,8 @@ public:
     LockFile& operator=(const LockFile&) = delete;
 
     /// Opens and locks path. Returns 0, or the errno of the failure (EWOULDBLOCK when another
-    /// open of the file holds the lock); on failure nothing is kept open.
+    /// open of the file holds the lock, ELOOP for a symbolic link in its place, EISDIR or EINVAL
+    /// for anything but a regular file); on failure nothing is kept open.
     int open(const std::string& path);
     void close();
     bool is_open() const { return my_fd >= 0; }

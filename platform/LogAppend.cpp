@@ -1,5 +1,7 @@
 #include "platform/LogAppend.h"
 
+#include "platform/FileAccess.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,10 +30,11 @@ bool LogAppend::open(const std::string& path)
     my_created = false;
     my_opened = false;
     my_start_size = 0;
-    my_fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    // A log that is a FIFO or a device is refused rather than waited on or written into.
+    my_fd = open_regular(path, O_WRONLY | O_APPEND);
     if (my_fd < 0 && errno == ENOENT) {
         // Remember that this append made the file, so a failed first record leaves no file.
-        my_fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        my_fd = open_regular(path, O_WRONLY | O_APPEND | O_CREAT | O_EXCL, 0666);
         my_created = my_fd >= 0;
     }
     if (my_fd < 0)

@@ -13,7 +13,8 @@ class LogSink
 {
 public:
     virtual ~LogSink() = default;
-    /// Opens path for appending, creating it when missing; false on failure.
+    /// Opens path for appending, creating it when missing; false on failure (also for anything
+    /// but a regular file).
     virtual bool open(const std::string& path) = 0;
     /// Appends all bytes; false when not all of them were written.
     virtual bool write(std::string_view bytes) = 0;

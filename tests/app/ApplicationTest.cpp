@@ -6,6 +6,7 @@
 #include "core/ProjectList.h"
 #include "core/SessionControl.h"
 #include "core/SessionEngine.h"
+#include "tests/support/AbandonedRewrite.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
@@ -15,6 +16,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
 
 using namespace velkor;
 using namespace velkor::test;
@@ -257,4 +261,15 @@ TEST_F(ApplicationTest, MaximizingStoresOnlyTheMaximizedFlag)
     app->settings().flush();
     EXPECT_NE(ini().find("WindowMaximized=y"), std::string::npos);
     EXPECT_NE(ini().find("WindowSize=600x400"), std::string::npos);
+}
+
+TEST_F(ApplicationTest, StartRemovesWhatRewritesCutShortLeftBehind)
+{
+    for (const char* file : {"velkors.ini", "plan.txt", "hidden.ini", "plan.mmo", "velkors.clg"})
+        abandon_rewrite(file);
+    auto app = start({"-p", "plan.txt"});
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, std::set<std::string>{"velkors.lck"});
 }

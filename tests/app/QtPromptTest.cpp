@@ -1,6 +1,8 @@
 #include "app/QtPrompt.h"
+#include "tests/support/DialogControls.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -14,7 +16,7 @@ namespace {
 // Presses a button of the modal box once it is up, and notes what the box showed.
 struct BoxWatcher
 {
-    QString text, caption;
+    QString text, caption, shown;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
 
@@ -24,6 +26,7 @@ struct BoxWatcher
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             text = box->text();
+            shown = test::shown_text(box->findChild<QLabel*>("qt_msgbox_label"));
             caption = box->windowTitle();
             icon = box->icon();
             buttons = box->standardButtons();
@@ -34,7 +37,7 @@ struct BoxWatcher
 
 } // namespace
 
-TEST(QtPrompt, ShowsExactTextCaptionButtonsAndIconAndReturnsThePressedButton)
+TEST(QtPrompt, ShowsExactPlainTextCaptionButtonsAndIconAndReturnsThePressedButton)
 {
     QtPrompt prompt;
     BoxWatcher watcher;
@@ -49,4 +52,9 @@ TEST(QtPrompt, ShowsExactTextCaptionButtonsAndIconAndReturnsThePressedButton)
     watcher.press_when_shown(QMessageBox::No);
     EXPECT_EQ(prompt.message("Are you sure?", "Exit without checking out", Buttons::YesNo, Icon::Question), Answer::No);
     EXPECT_EQ(watcher.icon, QMessageBox::Question);
+
+    // A line of a file with markup in it is shown as typed.
+    watcher.press_when_shown(QMessageBox::Ok);
+    prompt.message("x<b>bold</b> &amp; <i>it</i>", "Invalid category entry skipped", Buttons::Ok, Icon::Information);
+    EXPECT_EQ(watcher.shown, "x<b>bold</b> &amp; <i>it</i>");
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 #include <filesystem>
 
 using namespace velkor;
@@ -107,6 +110,17 @@ TEST_F(PrivateIniFileTest, FailedWriteKeepsTheOldFileAndTheValuesDirty)
     ini.flush(); // the value stayed dirty and goes out once writing works again
     EXPECT_EQ(ini.last_flush_error(), 0);
     EXPECT_NE(read_file(path).find("LogFile = new.log\r\n"), std::string::npos);
+}
+
+TEST_F(PrivateIniFileTest, SettingsFileThatIsAFifoReadsAsDefaultsAndIsNeverReplaced)
+{
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    PrivateIniFile ini(path);
+    EXPECT_EQ(ini.get_int("velkors", "Rate", 7), 7);
+    ini.put_text("velkors", "LogFile", "new.log");
+    ini.flush();
+    EXPECT_EQ(ini.last_flush_error(), EINVAL);
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
 }
 
 TEST(ProfileFile, SurvivesGarbageAndSerialisesUntouchedBytesExactly)

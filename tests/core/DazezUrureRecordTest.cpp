@@ -56,6 +56,13 @@ TEST(DazezUrureRecordTest, BytesOfTheLockRecordAndTheMirror)
     EXPECT_EQ(store.bytes.substr(0, 8), "\x00\x00\x00\x00\x05\x09\x07\x00"s);
     EXPECT_FALSE(std::filesystem::exists(dir.file("velkors.clg")));
     EXPECT_FALSE(record.ReadDazezUrureRecord(back));
+
+    // A link planted in the mirror's place is replaced, never written through.
+    write_file(dir.file("other.txt"), "someone's file");
+    std::filesystem::create_symlink("other.txt", dir.file("velkors.clg"));
+    record.WriteDazezUrureRecord(1, d.check_in_time, d.check_in_date, "Work", "Report", 0, "", "");
+    EXPECT_EQ(read_file(dir.file("other.txt")), "someone's file");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("velkors.clg")));
 }
 
 // Damaged records count as no session: no crash, no huge allocation, no endless read.

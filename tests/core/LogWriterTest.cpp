@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 using namespace velkor;
@@ -184,6 +188,17 @@ TEST_F(LogWriterTest, FailedAppendLeavesTheLogAsItWasAndRetryWritesOnce)
     std::filesystem::create_directory(log);
     EXPECT_EQ(append(*make_writer()), 2);
     EXPECT_TRUE(std::filesystem::is_directory(log));
+
+    // A FIFO is no log: refused, with or without a reader, instead of waited on or written to.
+    const std::string fifo = dir.file("fifo.log");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    set_log_file_name(fifo);
+    EXPECT_EQ(append(*make_writer()), 2);
+    int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    EXPECT_EQ(append(*make_writer()), 2);
+    char byte;
+    EXPECT_EQ(::read(reader, &byte, 1), 0); // nothing was written into it
+    ::close(reader);
 }
 
 TEST_F(LogWriterTest, AllocationFailureWarnsAndAsksToQuit)

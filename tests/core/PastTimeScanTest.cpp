@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <tuple>
@@ -134,7 +136,11 @@ TEST_F(PastTimeScanTest, SwitchedOffOrUnreadableLog)
     EXPECT_FALSE(ScanPastTimes(list, settings, dir.file("missing.log"), clock, progress, true).opened);
     EXPECT_EQ(list.project_seconds(0, 0), 0u);
     EXPECT_TRUE(progress.calls.empty());
-    ScanPastTimes(list, settings, dir.path().string(), clock, progress, false); // a folder: nothing to read
+    // A folder, a FIFO without a writer and endless devices: nothing to read, and no waiting.
+    ASSERT_EQ(::mkfifo(dir.file("fifo.log").c_str(), 0600), 0);
+    for (const std::string& special :
+         {dir.path().string(), std::string("/dev/null"), dir.file("fifo.log"), std::string("/dev/zero")})
+        ASSERT_FALSE(ScanPastTimes(list, settings, special, clock, progress, false).opened) << special;
     EXPECT_EQ(list.project_seconds(0, 0), 0u);
 }
 

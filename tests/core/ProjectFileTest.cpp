@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <memory>
 #include <tuple>
@@ -270,6 +272,42 @@ TEST_F(ProjectFiles, ReadFailuresAndEmptyFiles)
     EXPECT_EQ(list->n_categories(), 0u);
     EXPECT_EQ(test::read_file("project.txt"), comments);
     EXPECT_EQ(host.my_prompt.count(), 1u);
+}
+
+TEST_F(ProjectFiles, MessagesQuoteAtMostThreeHundredBytesOfAHugeLine)
+{
+    // GIVEN names of a megabyte whose 300th and 301st bytes are one two-byte character
+    const std::string huge = std::string(299, 'n') + "\xC3\xA9" + std::string(1 << 20, 'x');
+    const std::string cut = std::string(299, 'n') + "...";
+    const std::string longest_shown_whole(300, 's');
+    load("[categories]\nc" + huge + "\nc" + longest_shown_whole + "\ncGrey\t1,2" + huge + "\n");
+    expect_message(0, cut, "Category skipped: name too long");
+    expect_message(1, longest_shown_whole, "Category skipped: name too long");
+    expect_message(2, "cGrey\t1,2" + std::string(291, 'n') + "...", "Invalid color specification, using black");
+    EXPECT_EQ(host.my_prompt.count(), 4u);
+
+    // The old format takes no name the current format would refuse: the converted file would
+    // lose it at the next load, and the window would take seconds to measure it.
+    host.my_prompt.clear();
+    host.my_prompt.answer(Answer::Ok);
+    auto list = load("-" + huge + "\n-Work\n" + huge + "-Work\nReport-Work\n");
+    expect_message(0, cut, "Category skipped: name too long");
+    expect_message(1, cut, "Project skipped: name too long");
+    EXPECT_EQ(host.my_prompt.count(), 2u);
+    EXPECT_EQ(test::read_file("project.txt"), kProjectHeader + "cWork\tD0,0,0;-1\r\n\r\n[Work]\r\npReport\tD;-1\r\n");
+}
+
+TEST_F(ProjectFiles, SpecialFilesAreRefusedWithoutWaitingOnThem)
+{
+    ASSERT_EQ(::mkfifo("fifo.txt", 0600), 0);
+    for (const std::string path : {"/dev/null", "fifo.txt", "/dev/zero"}) {
+        host.my_prompt.clear();
+        ProjectList list(path, host);
+        // A reader that took /dev/null would wait on the FIFO and read /dev/zero for ever.
+        ASSERT_EQ(host.my_prompt.count(), 1u) << path;
+        expect_message(0, "Cannot read from " + path + "\nInvalid argument", "Error", Buttons::Ok, Icon::Stop);
+        EXPECT_TRUE(list.memo_file().empty());
+    }
 }
 
 TEST_F(ProjectFiles, WriteFailuresKeepTheOldFilesAndAskForReload)

@@ -29,6 +29,7 @@ using namespace velkor;
 using velkor::test::ScriptedPrompt;
 
 using velkor::test::control;
+using velkor::test::shown_text;
 using velkor::test::when_modal;
 
 namespace {
@@ -96,6 +97,12 @@ TEST_F(MemoDialogs, CaptionsAndEnabledControlsFollowThePurpose)
     list.remember_memo(0, 0, "drafting");
     MemoInputDialog dialog(list, 0, 0, memo, remember, MemoPurpose::CheckIn, close_after, ini, prompt);
     EXPECT_TRUE(control(&dialog, 108)->isEnabled());
+
+    list.add_category("x<b>bold</b> &amp; <i>it</i>", 0, false); // names are shown as typed
+    list.add_project(1, "<u>P</u>", false);
+    MemoInputDialog markup(list, 1, 0, memo, remember, MemoPurpose::CheckIn, close_after, ini, prompt);
+    EXPECT_EQ(shown_text(control(&markup, 104)), "x<b>bold</b> &amp; <i>it</i>");
+    EXPECT_EQ(shown_text(control(&markup, 105)), "<u>P</u>");
 }
 
 TEST_F(MemoDialogs, EditRefusesInputBeyond1009BytesWithoutSplittingACharacter)

@@ -24,6 +24,7 @@ using namespace velkor;
 using velkor::test::ScriptedPrompt;
 
 using velkor::test::control;
+using velkor::test::shown_text;
 
 namespace {
 
@@ -73,6 +74,10 @@ TEST_F(CrashGuard, ShowsTheSessionAndFormHintsAndNowFillsTheFields)
     EXPECT_EQ(control<QLineEdit>(&am_pm, 105)->text(), "yyyy/mm/dd");
     EXPECT_EQ(control<QLineEdit>(&am_pm, 106)->text(), "hh:mm:ss pm");
     EXPECT_EQ(control<QLabel>(&am_pm, 103)->text(), "2024/3/7 at  9:05:00 am");
+
+    VKGDialog markup("x<b>bold</b> &amp; <i>it</i>", "<u>P</u>", check_in_date, check_in_time, ini, prompt, clock);
+    EXPECT_EQ(shown_text(control(&markup, 101)), "x<b>bold</b> &amp; <i>it</i>");
+    EXPECT_EQ(shown_text(control(&markup, 102)), "<u>P</u>");
 }
 
 TEST_F(CrashGuard, CheckOutBeforeTheCheckInIsRefusedEscapeContinuesAndAnEqualMomentIsAccepted)

@@ -105,3 +105,15 @@ TEST(LockFile, TakingAnotherLogReleasesTheOldLockAndItsMirror)
     EXPECT_TRUE(exists(dir.file("b.clg")));
     EXPECT_EQ(prompt.count(), 1u);
 }
+
+TEST(LockFile, APlantedLinkIsNeverFollowed)
+{
+    TempDir dir;
+    ScriptedPrompt prompt;
+    write_file(dir.file("other.txt"), "someone's file");
+    std::filesystem::create_symlink("other.txt", dir.path() / "velkors.lck");
+    LogLock lock;
+    EXPECT_FALSE(lock.take(dir.file("velkors.log"), prompt));
+    EXPECT_EQ(prompt.last().text, std::to_string(ELOOP) + ": " + system_error_text(ELOOP));
+    EXPECT_EQ(read_file(dir.file("other.txt")), "someone's file");
+}

@@ -1,6 +1,8 @@
 #pragma once
-// Finding a dialog's controls by their id<N> object names, and acting on modal dialogs.
+// Finding a dialog's controls by their id<N> object names, what they show, and acting on modal
+// dialogs.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QString>
 #include <QTimer>
@@ -17,6 +19,13 @@ template <typename T = QWidget> T* control(const QWidget* dialog, int id)
     T* widget = dialog->findChild<T*>(QStringLiteral("id%1").arg(id));
     EXPECT_NE(widget, nullptr) << "id" << id;
     return widget;
+}
+
+/// The text a label shows the user: markup the label reads is gone from it, plain text is not.
+inline QString shown_text(QWidget* label)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(label);
+    return face ? face->text(QAccessible::Name) : QString();
 }
 
 /// Runs action on the modal dialog of type T as soon as it is the active modal widget.
