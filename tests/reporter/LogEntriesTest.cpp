@@ -3,7 +3,9 @@
 #include "tests/reporter/ReportLogFixture.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -77,6 +79,15 @@ TEST_F(LogEntriesTest, UnreadableLinesAreCountedAndBlankLinesAreNot)
     EXPECT_EQ(entries.unreadable_lines(), 13u);
     EXPECT_EQ(entries.first_unreadable(), (std::vector<std::uint64_t>{2, 3, 6, 7, 8, 9, 10, 11, 12, 13}));
     EXPECT_EQ(entries.entries()[0].line, 1u);
+}
+
+TEST_F(LogEntriesTest, OnlyARegularFileIsReadAsTheLog)
+{
+    LogEntries entries;
+    ASSERT_EQ(mkfifo(dir.file("fifo.log").c_str(), 0600), 0);
+    EXPECT_EQ(read_log_entries(dir.file("fifo.log"), entries), EINVAL); // and does not wait for a writer
+    EXPECT_EQ(read_log_entries(dir.path().string(), entries), EISDIR);
+    EXPECT_EQ(read_log_entries(dir.file("missing.log"), entries), ENOENT);
 }
 
 TEST_F(LogEntriesTest, CheckInDayIsTheDayTheSessionStarted)
