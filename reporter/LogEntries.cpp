@@ -3,6 +3,7 @@
 #include "core/LineReader.h"
 #include "core/LogReader.h"
 #include "core/TimeValues.h"
+#include "platform/FileAccess.h"
 #include "reporter/ReportPeriod.h"
 
 #include <algorithm>
@@ -167,7 +168,7 @@ std::string_view LogEntries::environment(const LogEntry& entry) const
 int read_log_entries(const std::string& path, LogEntries& entries)
 {
     errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = fopen_regular(path); // a FIFO or device would never end
     if (!file)
         return errno != 0 ? errno : EIO;
     if (std::fseek(file, 0, SEEK_END) == 0) {
