@@ -2,11 +2,12 @@
 
 #include "app/FrameWindow.h"
 #include "app/MainVKWindow.h"
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "classlib/Utf8Text.h"
 #include "core/EnvList.h"
 #include "core/ProjectList.h"
+#include "core/ProjectListStore.h"
 #include "core/RememberedMemoFile.h"
 #include "core/SessionControl.h"
 #include "platform/DurableFile.h"
@@ -47,42 +48,47 @@ private:
 } // namespace
 
 Application::Application(CommandLine command_line, Prompt& prompt, QObject* parent)
-    : QObject(parent), my_command_line(std::move(command_line)), my_prompt(prompt),
-      my_settings(std::make_unique<PrivateIniFile>(kSettingsFile))
+    : QObject(parent), my_command_line(std::move(command_line)), my_prompt(prompt), my_workspace(prompt),
+      my_lists(my_workspace.project_store(), [this] { return my_workspace.project_file(); })
 {
-    my_project_file_path = my_command_line.project_file_path(get(*my_settings, kProjectFile));
+    IniFile& settings = my_workspace.settings();
+    my_workspace.replace_project_file(my_command_line.project_file_path(get(settings, kProjectFile)));
     // A rewrite cut short (the program killed before its rename) leaves its temporary file
     // beside the file it was replacing.
-    for (const std::string& file : {std::string(kSettingsFile), my_project_file_path, std::string(kHiddenListFile),
-                                    memo_file_name(my_project_file_path)})
+    const std::string& project_file = my_workspace.project_file();
+    for (const std::string& file :
+         {std::string(kSettingsFile), project_file, std::string(kHiddenListFile), memo_file_name(project_file)})
         remove_interrupted_rewrites(file);
-    my_idle_session = std::make_unique<IdleSession>(*my_settings);
+    my_idle_session = std::make_unique<IdleSession>(settings);
     my_session = my_idle_session.get();
-    my_env_list = std::make_unique<EnvList>(*my_settings);
+    my_env_list = std::make_unique<EnvList>(settings);
 }
 
 Application::~Application()
 {
     my_frame.reset();
-    my_project_list.reset();
-    my_settings->flush();
+}
+
+void Application::finish_run()
+{
+    my_lists.drop();
 }
 
 bool Application::init_main_window()
 {
     my_window_title = my_command_line.window_title() ? *my_command_line.window_title()
-                                                     : cut_utf8(get(*my_settings, kWindowTitle), kMaxTitleBytes);
+                                                     : cut_utf8(get(settings(), kWindowTitle), kMaxTitleBytes);
     my_frame = std::make_unique<FrameWindow>(*this, QString::fromStdString(my_window_title));
 
-    my_show_state = velkor::startup_show_state(ShowRequest::Default, get_flag(*my_settings, kUseSystemTray),
-                                               get(*my_settings, kWindowMaximized));
+    my_show_state = velkor::startup_show_state(ShowRequest::Default, get_flag(settings(), kUseSystemTray),
+                                               get(settings(), kWindowMaximized));
     my_frame->place_window(kWindowSize.default_text, kWindowPosition.default_text);
 
     if (!my_command_line.check_arguments(my_prompt))
         request_quit(1);
-    my_log_file_path = my_command_line.log_file_path(get(*my_settings, kLogFile));
-    if (!take_log_lock(my_log_file_path)) {
-        my_prompt.message("Cannot start Velkor: the log file\n\"" + message_excerpt(my_log_file_path) +
+    const std::string log_file = my_command_line.log_file_path(get(settings(), kLogFile));
+    if (!my_workspace.replace_log(log_file)) {
+        my_prompt.message("Cannot start Velkor: the log file\n\"" + message_excerpt(log_file) +
                               "\"\nis currently in use by another Velkor.",
                           "Error", Buttons::Ok, Icon::Stop);
         request_quit(1);
@@ -106,11 +112,6 @@ void Application::show_main_window()
         break;
     }
     client()->SetupWindow();
-}
-
-bool Application::take_log_lock(const std::string& log_path)
-{
-    return my_log_lock.take(log_path, my_prompt);
 }
 
 void Application::exit_steps()
@@ -137,12 +138,6 @@ void Application::set_session_control(SessionControl* session)
 void Application::clock_changed()
 {
     my_session->clock_changed();
-}
-
-std::unique_ptr<ProjectList> Application::set_project_list(std::unique_ptr<ProjectList> list)
-{
-    std::swap(my_project_list, list);
-    return list;
 }
 
 MainVKWindow* Application::client() const

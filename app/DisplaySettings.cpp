@@ -1,8 +1,8 @@
 #include "app/DisplaySettings.h"
 
-#include "app/GridGeometry.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
+#include "presentation/GridGeometry.h"
 
 #include <QFontDatabase>
 

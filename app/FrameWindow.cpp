@@ -2,6 +2,9 @@
 
 #include "app/AppIcons.h"
 #include "app/Application.h"
+#include "app/ExitControl.h"
+#include "app/MainCommands.h"
+#include "app/MainMenu.h"
 #include "app/MainVKWindow.h"
 #include "classlib/SettingsKeys.h"
 #include "core/WindowPlacement.h"
@@ -33,7 +36,10 @@ FrameWindow::FrameWindow(Application& app, const QString& title) : my_app(app), 
     setWindowTitle(title);
     setWindowIcon(velkor_icon(IconKind::CheckedIn));
     setCentralWidget(my_client);
-    my_client->create_menus(menuBar());
+    MainCommands& commands = my_client->commands();
+    my_menu = new MainMenu(
+        menuBar(), this, commands.table(), [&commands](int id) { commands.run(id); },
+        [&commands] { return commands.menu_state(); });
 }
 
 FrameWindow::~FrameWindow() = default;
@@ -112,7 +118,7 @@ void FrameWindow::store_size()
 
 void FrameWindow::closeEvent(QCloseEvent* event)
 {
-    if (!my_client->QueryClose()) {
+    if (!my_client->exit_control().QueryClose()) {
         event->ignore();
         return;
     }

@@ -10,17 +10,19 @@
 namespace velkor {
 
 class Application;
+class MainMenu;
 class MainVKWindow;
 
 class FrameWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    /// Creates the client and the menus; the window is not shown yet.
+    /// Creates the client and the menu bar of its commands; the window is not shown yet.
     FrameWindow(Application& app, const QString& title);
     ~FrameWindow() override;
 
     MainVKWindow* client() const { return my_client; }
+    MainMenu* menu() const { return my_menu; }
 
     /// Places the frame from `WindowSize` and `WindowPosition` (with these defaults when absent),
     /// fitted to the screens. Start-up passes "600x400" and "100 100"; the tutorial its own.
@@ -39,6 +41,7 @@ private:
 
     Application& my_app;
     MainVKWindow* my_client;
+    MainMenu* my_menu;
     // The outer size asked for, until the window manager's frame is known and can be taken off.
     std::optional<QSize> my_pending_outer_size;
 };

@@ -2,8 +2,8 @@
 // Draws what the grid geometry computed: separators, headers, project lines with their dotted
 // leaders and right-aligned times, the highlighted current line and the clearing of leftovers.
 
-#include "app/GridGeometry.h"
 #include "classlib/Color.h"
+#include "presentation/GridGeometry.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "app/HotKeyRegistration.h"
 
+#include "base/Prompt.h"
 #include "classlib/SettingsKeys.h"
-#include "core/Prompt.h"
 #include "platform/qt/HotKey.h"
 
 namespace velkor {

@@ -8,158 +8,89 @@
 namespace velkor {
 namespace {
 
-constexpr int kCmdExitWithoutCheckingOutId = 9070;
-constexpr int kCmdExitId = 102;
-
-// The commands that have handlers in this build; the others are shown greyed.
-const int kWorkingCommands[] = {kCmdClearTotals,     kCmdExitWithoutCheckingOutId, kCmdExitId,
-                                kCmdEditProjects,    kCmdReloadProjects,           kCmdMemoModeShift,
-                                kCmdMemoModeCheckIn, kCmdMemoModeCheckOut,         kCmdEnterMemoNow};
-
-void name_action(QAction* action, int id)
+struct MenuTitle
 {
-    action->setObjectName(QString("cmd%1").arg(id));
-    action->setData(id);
-}
+    MenuPlace place;
+    const char* title;
+    const char* object_name;
+};
+
+// The menus of the bar in order; the sub-menu goes into Memos where its first item comes.
+const MenuTitle kMenus[] = {{MenuPlace::File, "&File", "menuFile"},
+                            {MenuPlace::Projects, "&Projects", "menuProjects"},
+                            {MenuPlace::Options, "&Options", "menuOptions"},
+                            {MenuPlace::Memos, "&Memos", "menuMemos"},
+                            {MenuPlace::Help, "&Help", "menuHelp"}};
 
 } // namespace
 
-MainMenu::MainMenu(QMenuBar* bar, QWidget* window, std::function<void(int)> run_command,
+MainMenu::MainMenu(QMenuBar* bar, QWidget* window, const CommandTable& table, std::function<void(int)> run,
                    std::function<MenuState()> state)
-    : QObject(bar), my_bar(bar), my_run_command(std::move(run_command)), my_state(std::move(state))
+    : QObject(bar), my_table(table), my_run(std::move(run)), my_state(std::move(state))
 {
-    my_available.insert(std::begin(kWorkingCommands), std::end(kWorkingCommands));
-    // Menus made earlier (a plain File menu) give way to the full bar.
-    for (QMenu* old : bar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
-        delete old;
-    bar->clear();
-
-    QMenu* file = bar->addMenu("&File");
-    file->setObjectName("menuFile");
-    add(file, "&Clear totals on screen", kCmdClearTotals);
-    file->addSeparator();
-    add(file, "Velkor &Reporter", kCmdReporter);
-    file->addSeparator();
-    add(file, "&Backup log file", kCmdBackup);
-    add(file, "Restore log file", kCmdRestore);
-    add(file, "Configure &automatic backup", kCmdConfigureAutoBackup);
-    file->addSeparator();
-    add(file, "Exit &without checking out", kCmdExitWithoutCheckingOutId);
-    add(file, "&Exit", kCmdExitId);
-
-    QMenu* projects = bar->addMenu("&Projects");
-    projects->setObjectName("menuProjects");
-    add(projects, "Add/delete/&change projects    F2", kCmdEditProjects);
-    add(projects, "&Hide/show projects", kCmdHideShow);
-    add(projects, "Reload project list", kCmdReloadProjects);
-
-    QMenu* options = bar->addMenu("&Options");
-    options->setObjectName("menuOptions");
-    add(options, "Change &options    F3", kCmdOptions);
-
-    QMenu* memos = bar->addMenu("&Memos");
-    memos->setObjectName("menuMemos");
-    add(memos, "&Enter memo now", kCmdEnterMemoNow);
-    memos->addSeparator();
-    QMenu* ask = memos->addMenu("&Ask for &memo");
-    ask->setObjectName("menuAskForMemo");
-    for (int id : {kCmdMemoModeShift, kCmdMemoModeCheckIn, kCmdMemoModeCheckOut}) {
-        const char* text = id == kCmdMemoModeShift     ? "Only when I use the &Shift key"
-                           : id == kCmdMemoModeCheckIn ? "Every time I check &in"
-                                                       : "Every time I check &out";
-        add(ask, text, id)->setCheckable(true);
-    }
-
-    my_help = bar->addMenu("&Help");
-    my_help->setObjectName("menuHelp");
-    add(my_help, "&Contents", kCmdHelpContents);
-    add(my_help, "&Index", kCmdHelpIndex);
-    my_help->addSeparator();
-    add(my_help, "&Configure Help", kCmdConfigureHelp);
-    my_help->addSeparator();
-    add(my_help, "&About", kCmdAbout);
-
-    for (QMenu* menu : {file, projects, options, memos, my_help})
+    for (const MenuTitle& m : kMenus) {
+        QMenu* menu = bar->addMenu(m.title);
+        menu->setObjectName(m.object_name);
         connect(menu, &QMenu::aboutToShow, this, &MainMenu::refresh);
-
-    add_accelerator(window, 1, kCmdHelpContents);
-    add_accelerator(window, 2, kCmdEditProjects);
-    add_accelerator(window, 3, kCmdOptions);
-    add_accelerator(window, 4, kCmdNote);
+        my_menus[m.place] = menu;
+    }
+    for (const Command& command : table.commands()) {
+        if (command.function_key != 0)
+            add_accelerator(window, command);
+        if (command.menu == MenuPlace::None)
+            continue;
+        QMenu* menu = menu_for(command.menu, command.separator_before);
+        if (command.separator_before && command.menu != MenuPlace::AskForMemo)
+            menu->addSeparator();
+        QAction* action = menu->addAction(QString::fromStdString(command.text));
+        action->setObjectName(QString("cmd%1").arg(command.id));
+        action->setData(command.id);
+        connect(action, &QAction::triggered, this, [this, id = command.id] { my_run(id); });
+        my_actions[command.id] = action;
+    }
     refresh();
 }
 
-QAction* MainMenu::add(QMenu* menu, const char* text, int id)
+QMenu* MainMenu::menu_for(MenuPlace place, bool separator_before)
 {
-    QAction* action = menu->addAction(text);
-    name_action(action, id);
-    connect(action, &QAction::triggered, this, [this, action] { my_run_command(action->data().toInt()); });
-    my_actions[id] = action;
-    apply_availability(id);
-    return action;
+    if (QMenu* menu = my_menus[place])
+        return menu;
+    // The sub-menu, made when its first item comes; a separator before that item separates the
+    // sub-menu in its parent.
+    QMenu* parent = my_menus[MenuPlace::Memos];
+    if (separator_before)
+        parent->addSeparator();
+    QMenu* sub = parent->addMenu("&Ask for &memo");
+    sub->setObjectName("menuAskForMemo");
+    my_menus[place] = sub;
+    return sub;
 }
 
-void MainMenu::add_accelerator(QWidget* window, int function_key, int id)
+void MainMenu::add_accelerator(QWidget* window, const Command& command)
 {
     auto* action = new QAction(this);
-    action->setObjectName(QString("accF%1").arg(function_key));
-    action->setData(id);
-    action->setShortcut(QKeySequence(Qt::Key_F1 + function_key - 1));
+    action->setObjectName(QString("accF%1").arg(command.function_key));
+    action->setData(command.id);
+    action->setShortcut(QKeySequence(Qt::Key_F1 + command.function_key - 1));
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, id] { my_run_command(id); });
+    // Bound whenever the command exists, even while its menu item is greyed.
+    action->setEnabled(my_table.has_handler(command.id));
+    connect(action, &QAction::triggered, this, [this, id = command.id] { my_run(id); });
     window->addAction(action);
-    my_accelerators[function_key] = action;
-    action->setEnabled(my_available.count(id) != 0);
-}
-
-void MainMenu::set_available(int id, bool available)
-{
-    if (available)
-        my_available.insert(id);
-    else
-        my_available.erase(id);
-    apply_availability(id);
-    for (auto& [key, action] : my_accelerators) {
-        if (action->data().toInt() == id)
-            action->setEnabled(available);
-    }
-    refresh();
-}
-
-void MainMenu::apply_availability(int id)
-{
-    if (QAction* item = action(id))
-        item->setEnabled(my_available.count(id) != 0);
+    my_accelerators[command.function_key] = action;
 }
 
 void MainMenu::refresh()
 {
     const MenuState state = my_state ? my_state() : MenuState{};
-
-    const int mode_commands[] = {kCmdMemoModeShift, kCmdMemoModeCheckIn, kCmdMemoModeCheckOut};
-    for (int mode = 0; mode < 3; ++mode)
-        my_actions[mode_commands[mode]]->setChecked(state.memo_mode == mode);
-
-    QAction* memo_now = my_actions[kCmdEnterMemoNow];
-    memo_now->setText(state.checked_in ? "&Enter memo now" : "Not checked in");
-    memo_now->setEnabled(state.checked_in && my_available.count(kCmdEnterMemoNow));
-
-    QAction* edit = my_actions[kCmdEditProjects];
-    edit->setText(state.can_change_projects ? "Add/delete/&change projects    F2" : "Cannot change projects");
-    edit->setEnabled(state.can_change_projects && my_available.count(kCmdEditProjects));
-
-    if (!my_tutorial_item) {
-        my_tutorial_item = my_help->addAction("Enter tutorial mode");
-        connect(my_tutorial_item, &QAction::triggered, this,
-                [this] { my_run_command(my_tutorial_item->data().toInt()); });
+    for (const auto& [id, action] : my_actions) {
+        const CommandView view = my_table.view(id, state);
+        action->setText(QString::fromStdString(view.text));
+        action->setCheckable(view.checkable);
+        action->setChecked(view.checked);
+        action->setEnabled(view.enabled);
+        action->setVisible(view.shown);
     }
-    const int tutorial = state.tutorial_mode ? kCmdLeaveTutorial : kCmdEnterTutorial;
-    my_actions.erase(kCmdEnterTutorial);
-    my_actions.erase(kCmdLeaveTutorial);
-    my_actions[tutorial] = my_tutorial_item;
-    name_action(my_tutorial_item, tutorial);
-    my_tutorial_item->setText(state.tutorial_mode ? "Leave tutorial mode" : "Enter tutorial mode");
-    my_tutorial_item->setEnabled(my_available.count(tutorial) != 0);
 }
 
 QAction* MainMenu::action(int id) const

@@ -1,12 +1,14 @@
 #pragma once
-// The main window's menu bar and its accelerators. Every item is a QAction named "cmd<id>" with
-// its command id as data; the dynamic items are brought up to date each time a menu opens.
+// The main window's menu bar and its F1-F4 accelerators, made from the command table. Every item
+// is a QAction named "cmd<id>" with its command id as data; each time a menu opens, the items
+// take the text, greying, check mark and visibility the table gives for the current state.
+
+#include "presentation/CommandTable.h"
 
 #include <QObject>
 
 #include <functional>
 #include <map>
-#include <set>
 
 class QAction;
 class QMenu;
@@ -15,70 +17,33 @@ class QWidget;
 
 namespace velkor {
 
-/// Command ids of the menus and accelerators.
-enum MenuCommand : int
-{
-    kCmdAbout = 1,
-    kCmdEditProjects = 101,
-    kCmdOptions = 103,
-    kCmdHelpContents = 104,
-    kCmdHelpIndex = 105,
-    kCmdEnterTutorial = 201,
-    kCmdLeaveTutorial = 202,
-    kCmdReporter = 9071,
-    kCmdClearTotals = 11842,
-    kCmdMemoModeShift = 11843,
-    kCmdMemoModeCheckIn = 11844,
-    kCmdMemoModeCheckOut = 11845,
-    kCmdEnterMemoNow = 11846,
-    kCmdHideShow = 11848,
-    kCmdBackup = 11849,
-    kCmdRestore = 11850,
-    kCmdReloadProjects = 11852,
-    kCmdConfigureHelp = 11853,
-    kCmdConfigureAutoBackup = 11854,
-    kCmdNote = 11855,
-};
-
-/// What the dynamic items show, taken when a menu opens.
-struct MenuState
-{
-    int memo_mode = 0; ///< 0 Shift only, 1 every check-in, 2 every check-out
-    bool checked_in = false;
-    bool can_change_projects = true;
-    bool tutorial_mode = false;
-};
-
 class MainMenu : public QObject
 {
     Q_OBJECT
 public:
-    /// Builds the menus into bar (which is emptied first) and the accelerators F1-F4 on window.
-    MainMenu(QMenuBar* bar, QWidget* window, std::function<void(int)> run_command, std::function<MenuState()> state);
+    /// Builds the menus of table into bar and its accelerators on window; a chosen item or
+    /// accelerator calls run with its id. table must outlive the menu.
+    MainMenu(QMenuBar* bar, QWidget* window, const CommandTable& table, std::function<void(int)> run,
+             std::function<MenuState()> state);
 
-    /// Brings the dynamic items up to date (every time a menu of the bar opens).
+    /// Brings every item up to date (each time a menu of the bar opens).
     void refresh();
 
     /// The menu item of a command, or null.
     QAction* action(int id) const;
-    /// The accelerator of a function key 1-4.
+    /// The accelerator of a function key 1-4, or null.
     QAction* accelerator(int function_key) const;
-    /// Enables the items of a command whose handler exists; commands without one stay greyed.
-    void set_available(int id, bool available);
 
 private:
-    QAction* add(QMenu* menu, const char* text, int id);
-    void add_accelerator(QWidget* window, int function_key, int id);
-    void apply_availability(int id);
+    QMenu* menu_for(MenuPlace place, bool separator_before);
+    void add_accelerator(QWidget* window, const Command& command);
 
-    QMenuBar* my_bar;
-    std::function<void(int)> my_run_command;
+    const CommandTable& my_table;
+    std::function<void(int)> my_run;
     std::function<MenuState()> my_state;
+    std::map<MenuPlace, QMenu*> my_menus;
     std::map<int, QAction*> my_actions;
     std::map<int, QAction*> my_accelerators; ///< by function key
-    std::set<int> my_available;
-    QMenu* my_help = nullptr;
-    QAction* my_tutorial_item = nullptr;
 };
 
 } // namespace velkor

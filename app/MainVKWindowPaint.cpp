@@ -48,31 +48,12 @@ GridInput MainVKWindow::grid_input()
     input.desired_rows = my_display.desired_rows;
     input.scroll_bar_width = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
 
-    my_shown_categories.clear();
-    my_shown_projects.clear();
-    my_painted_generation = my_list_generation;
-    const ProjectList* list = my_app.project_list();
-    for (std::size_t c = 0; c < list->n_categories(); ++c) {
-        if (!list->is_category_displayed(c))
-            continue;
-        GridCategoryInput category;
-        std::vector<std::size_t> projects;
-        for (std::size_t p = 0; p < list->n_projects(c); ++p) {
-            if (!list->is_project_displayed(c, p))
-                continue;
-            if (list->is_current(c, p))
-                category.current_project = static_cast<int>(projects.size());
-            projects.push_back(p);
-        }
-        category.visible_projects = static_cast<int>(projects.size());
-        category.widest_name = list->category_name_width(c);
-        const int id = kFirstScrollBarId + static_cast<int>(my_shown_categories.size());
-        if (MyScrollBar* bar = my_scroll_bars->find(id))
-            category.scroll_position = bar->value();
-        input.categories.push_back(category);
-        my_shown_categories.push_back(c);
-        my_shown_projects.push_back(std::move(projects));
-    }
+    const ProjectList& list = *my_app.project_list();
+    my_shown = ShownItems(list, my_app.lists().generation());
+    input.categories = my_shown.layout_input(list, [this](std::size_t ordinal) {
+        MyScrollBar* bar = my_scroll_bars->find(kFirstScrollBarId + static_cast<int>(ordinal));
+        return bar ? bar->value() : 0;
+    });
     return input;
 }
 
@@ -112,7 +93,7 @@ void MainVKWindow::scrolled()
 
 void MainVKWindow::draw_grid_now()
 {
-    if (my_reload_list && !my_busy)
+    if (my_reload_list && may_load())
         load_project_list();
     repaint();
 }
@@ -158,13 +139,13 @@ void MainVKWindow::paint_grid(QPainter& painter)
     grid.draw_separators(my_layout);
     for (std::size_t i = 0; i < my_layout.cells.size(); ++i) {
         const GridCell& cell = my_layout.cells[i];
-        const std::size_t c = my_shown_categories[i];
+        const std::size_t c = my_shown.category(i);
         const Color color = list->category_color(c);
         for (const GridProjectLine& line : cell.lines) {
-            const std::size_t p = my_shown_projects[i][static_cast<std::size_t>(line.project)];
+            const std::size_t p = my_shown.project(i, static_cast<std::size_t>(line.project));
             const QString name = QString::fromStdString(list->project_name(c, p));
             if (list->is_current(c, p)) {
-                std::int64_t seconds = my_engine->elapsed_seconds();
+                std::int64_t seconds = engine().elapsed_seconds();
                 if (d.show_total_time)
                     seconds += list->project_seconds(c, p);
                 const bool inverse = d.highlight_current;
@@ -179,19 +160,19 @@ void MainVKWindow::paint_grid(QPainter& painter)
             grid.clear_line(*cell.clear_after);
         grid.draw_header(cell, QString::fromStdString(list->category_name(c)), color);
     }
-    if (my_engine->is_checked_in() && !my_refresh_timer.isActive())
+    if (engine().is_checked_in() && !my_refresh_timer.isActive())
         my_refresh_timer.start();
 }
 
 void MainVKWindow::paint_current_line(QPainter& painter, const GridRect& rect)
 {
-    const ProjectList* list = my_engine->project_list();
+    const ProjectList* list = my_app.project_list();
     if (!list || !list->is_current_project())
         return;
     const std::size_t c = list->current_category();
     const std::size_t p = list->current_project();
     const DisplaySettings& d = my_display;
-    std::int64_t seconds = my_engine->elapsed_seconds();
+    std::int64_t seconds = engine().elapsed_seconds();
     if (d.show_total_time)
         seconds += list->project_seconds(c, p);
     const Color color = list->category_color(c);
@@ -206,23 +187,18 @@ void MainVKWindow::paint_current_line(QPainter& painter, const GridRect& rect)
 
 std::optional<GridRect> MainVKWindow::current_line_rect() const
 {
-    const ProjectList* list = my_engine->project_list();
-    if (!list || !list->is_current_project() || my_painted_generation != my_list_generation)
+    const ProjectList* list = my_app.project_list();
+    if (!list || !list->is_current_project() || !my_shown.is_of(my_app.lists().generation()))
         return std::nullopt;
-    for (std::size_t i = 0; i < my_shown_categories.size() && i < my_layout.cells.size(); ++i) {
-        if (my_shown_categories[i] != list->current_category())
-            continue;
-        const std::vector<std::size_t>& projects = my_shown_projects[i];
-        for (std::size_t k = 0; k < projects.size(); ++k)
-            if (projects[k] == list->current_project())
-                return velkor::current_line_rect(my_layout, static_cast<int>(i), static_cast<int>(k));
-    }
-    return std::nullopt;
+    const std::optional<GridHit> shown = my_shown.to_grid(list->current_category(), list->current_project());
+    if (!shown || static_cast<std::size_t>(shown->category) >= my_layout.cells.size())
+        return std::nullopt;
+    return velkor::current_line_rect(my_layout, shown->category, shown->project);
 }
 
 void MainVKWindow::refresh_current_line()
 {
-    if (!my_engine->is_checked_in()) {
+    if (!engine().is_checked_in()) {
         my_refresh_timer.stop();
         return;
     }
@@ -234,21 +210,12 @@ void MainVKWindow::refresh_current_line()
         update_caption();
 }
 
-std::optional<MainVKWindow::Hit> MainVKWindow::hit_test(QPoint point, bool header_allowed) const
+std::optional<ListHit> MainVKWindow::hit_test(QPoint point, bool header_allowed) const
 {
-    if (my_painted_generation != my_list_generation)
+    if (!my_shown.is_of(my_app.lists().generation()))
         return std::nullopt; // the list was replaced since the last paint
     std::optional<GridHit> hit = velkor::hit_test(my_layout, point.x(), point.y(), header_allowed);
-    if (!hit || hit->category < 0 || static_cast<std::size_t>(hit->category) >= my_shown_categories.size())
-        return std::nullopt;
-    const std::size_t i = static_cast<std::size_t>(hit->category);
-    Hit result{my_shown_categories[i], NPOS};
-    if (hit->project >= 0) {
-        if (static_cast<std::size_t>(hit->project) >= my_shown_projects[i].size())
-            return std::nullopt;
-        result.project = my_shown_projects[i][static_cast<std::size_t>(hit->project)];
-    }
-    return result;
+    return hit ? my_shown.to_list(*hit) : std::nullopt;
 }
 
 void MainVKWindow::resizeEvent(QResizeEvent* event)

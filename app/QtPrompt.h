@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Prompt.h"
+#include "base/Prompt.h"
 
 class QWidget;
 

@@ -1,6 +1,7 @@
 #include "app/QtSessionDialogs.h"
 
 #include "core/Assert.h"
+#include "core/ProgramWideList.h"
 #include "core/SessionEngine.h"
 #include "dialogs/CoBeforeCiDialog.h"
 #include "dialogs/MemoInputDialog.h"
@@ -11,8 +12,9 @@ namespace velkor {
 MemoDialogResult QtSessionDialogs::run_memo_dialog(std::size_t c, std::size_t p, std::string& memo, bool& remember,
                                                    MemoPurpose purpose, bool& close_after)
 {
-    VELKOR_ASSERT(my_list != nullptr, "my_list != NULL");
-    MemoInputDialog dialog(*my_list, c, p, memo, remember, purpose, close_after, my_settings, my_prompt, my_parent);
+    ProjectList* list = my_lists.get();
+    VELKOR_ASSERT(list != nullptr, "my_list != NULL");
+    MemoInputDialog dialog(*list, c, p, memo, remember, purpose, close_after, my_settings, my_prompt, my_parent);
     dialog.exec();
     return dialog.outcome();
 }

@@ -9,19 +9,19 @@ namespace velkor {
 
 class Clock;
 class IniFile;
-class ProjectList;
+class ProgramWideList;
 class Prompt;
 
 class QtSessionDialogs : public SessionDialogs
 {
 public:
-    QtSessionDialogs(IniFile& settings, Prompt& prompt, const Clock& clock, QWidget* parent = nullptr)
-        : my_settings(settings), my_prompt(prompt), my_clock(clock), my_parent(parent)
+    /// The memo dialogs work on the list lists holds at the time.
+    QtSessionDialogs(IniFile& settings, Prompt& prompt, const Clock& clock, const ProgramWideList& lists,
+                     QWidget* parent = nullptr)
+        : my_settings(settings), my_prompt(prompt), my_clock(clock), my_lists(lists), my_parent(parent)
     {
     }
 
-    /// The program-wide list the memo dialogs work on; set again whenever the list is replaced.
-    void set_project_list(ProjectList* list) { my_list = list; }
     void set_parent(QWidget* parent) { my_parent = parent; }
 
     MemoDialogResult run_memo_dialog(std::size_t c, std::size_t p, std::string& memo, bool& remember,
@@ -35,8 +35,8 @@ private:
     IniFile& my_settings;
     Prompt& my_prompt;
     const Clock& my_clock;
+    const ProgramWideList& my_lists;
     QWidget* my_parent;
-    ProjectList* my_list = nullptr;
 };
 
 } // namespace velkor

@@ -1,9 +1,9 @@
 #include "app/ReminderTimer.h"
 
+#include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "classlib/SettingsKeys.h"
-#include "classlib/Utf8Text.h"
 #include "core/Clock.h"
-#include "core/Prompt.h"
 #include "core/TimeValues.h"
 
 #include <QApplication>

@@ -53,7 +53,9 @@ int run_velkor(const std::string& argument0, std::vector<std::string> arguments)
         return 1;
     prompt.set_owner(app.frame());
     app.show_main_window();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    app.finish_run();
+    return code;
 }
 
 } // namespace velkor

@@ -1,6 +1,6 @@
 #include "classlib/ColorText.h"
 
-#include "classlib/Utf8Text.h"
+#include "base/Utf8Text.h"
 #include "classlib/ValueScanner.h"
 
 namespace velkor {

@@ -1,8 +1,8 @@
 #pragma once
 // Colour texts "red,green,blue" as stored in the settings and in the project file.
 
+#include "base/Prompt.h"
 #include "classlib/Color.h"
-#include "core/Prompt.h"
 
 #include <optional>
 #include <string>

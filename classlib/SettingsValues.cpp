@@ -98,6 +98,12 @@ Color read_bk_color(IniFile& ini, Color button_face, Prompt& prompt)
     return parse_color_text(text, "BkColor = " + stored, prompt, kSettingsColorChars);
 }
 
+int read_date_order(IniFile& ini)
+{
+    const int order = get_int(ini, kDateFormat);
+    return order == 1 || order == 2 ? order : 0;
+}
+
 PastTimeFlags read_past_time_flags(IniFile& ini)
 {
     PastTimeFlags flags;

@@ -2,10 +2,10 @@
 // The value encodings shared by several settings: yes/no texts, the font, window size and
 // position, the background colour and the past-time scan switches.
 
+#include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "classlib/Color.h"
 #include "classlib/IniFile.h"
-#include "classlib/Utf8Text.h"
-#include "core/Prompt.h"
 
 #include <cstdint>
 #include <optional>
@@ -73,6 +73,10 @@ std::string format_window_position(int left, int top);
 /// The BkColor setting: the stored colour, or when empty or absent the default background
 /// derived from button_face; a bad text shows "BkColor = " + text and gives black.
 Color read_bk_color(IniFile& ini, Color button_face, Prompt& prompt);
+
+/// The date order of [Reporter] DateFormat, which every dialog that shows dates reads when it is
+/// made: 1 day/month/year, 2 year/month/day, any other value 0 month/day/year.
+int read_date_order(IniFile& ini);
 
 /// The switches of the past-time scan, with WeeklyTime applied.
 struct PastTimeFlags

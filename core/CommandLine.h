@@ -2,8 +2,8 @@
 // The start-up values that come from the command line and the three VKR_ variables: program
 // folder, reporter path, file overrides and the window title, and the check of the arguments.
 
-#include "classlib/Utf8Text.h"
-#include "core/Prompt.h"
+#include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "core/VariableLookup.h"
 
 #include <cstddef>

@@ -1,11 +1,10 @@
 // The calendar date of the time values: construction, validity, arithmetic, text forms and
 // the shared check of a date edit field.
 
-#include "core/Prompt.h"
+#include "base/Prompt.h"
 #include "core/TextScanner.h"
 #include "core/TimeValues.h"
 
-#include <atomic>
 #include <cstdio>
 #include <limits>
 
@@ -13,12 +12,8 @@ namespace velkor {
 
 namespace {
 
-std::atomic<int> g_date_order{0};
-
 int resolve_order(int order)
 {
-    if (order == kProcessDateOrder)
-        return DateOrder();
     return order == 1 || order == 2 ? order : 0;
 }
 
@@ -40,16 +35,6 @@ int normalise_year(int year, const Clock* clock)
 }
 
 } // namespace
-
-void SetDateOrder(int order)
-{
-    g_date_order = order == 1 || order == 2 ? order : 0;
-}
-
-int DateOrder()
-{
-    return g_date_order;
-}
 
 std::string DateOrderName(int order)
 {

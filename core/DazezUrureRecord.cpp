@@ -1,10 +1,12 @@
 #include "core/DazezUrureRecord.h"
 
+#include "base/Utf8Text.h"
 #include "core/LogWriter.h"
-#include "core/MemoRequest.h"
+#include "core/MemoList.h"
 #include "platform/DurableFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace velkor {
@@ -125,7 +127,7 @@ std::string EncodeLckRecord(const DazezUrureData& data)
     put_string(out, data.category);
     put_string(out, data.project);
     // Never write a memo the reader would refuse as damaged.
-    put_string(out, cut_utf8(data.memo, kRecordMemoBytes - 1));
+    put_string(out, cut_utf8(data.memo, kMemoMaxBytes));
     put_string(out, data.environment);
     return out;
 }
@@ -163,28 +165,34 @@ bool DecodeLckRecord(RecordStore& store, DazezUrureData& data)
     data.check_in_date.month = static_cast<std::int8_t>(byte(9));
     return plausible(data.check_in_time, data.check_in_date) && in.string(data.category, kMaxNameBytes) &&
            in.string(data.project, kMaxNameBytes) &&
-           in.string(data.memo, static_cast<std::int32_t>(kRecordMemoBytes)) &&
+           in.string(data.memo, static_cast<std::int32_t>(kMemoBufferBytes)) &&
            in.string(data.environment, kMaxEnvironmentBytes);
 }
 
-void DazezUrureRecord::WriteDazezUrureRecord(int state, const TimeRec& check_in_time, const DateRec& check_in_date,
-                                             const std::string& category, const std::string& project, int rate,
-                                             const std::string& memo, const std::string& environment)
+RecordWriteResult DazezUrureRecord::WriteDazezUrureRecord(int state, const TimeRec& check_in_time,
+                                                          const DateRec& check_in_date, const std::string& category,
+                                                          const std::string& project, int rate, const std::string& memo,
+                                                          const std::string& environment)
 {
     if (!my_store)
-        return;
+        return RecordWriteResult::NoRecordFile;
     if (state == 0) {
         std::string bytes;
         put_int32(bytes, 0);
-        my_store->write_at_start(bytes);
-        if (!my_clg_path.empty())
-            std::remove(my_clg_path.c_str());
-        return;
+        if (!my_store->write_at_start(bytes))
+            return RecordWriteResult::RecordFailed;
+        // A mirror that is not there is as good as a deleted one.
+        if (!my_clg_path.empty() && std::remove(my_clg_path.c_str()) != 0 && errno != ENOENT)
+            return RecordWriteResult::MirrorFailed;
+        return RecordWriteResult::Written;
     }
     DazezUrureData data{check_in_time, check_in_date, category, project, memo, environment};
-    my_store->write_at_start(EncodeLckRecord(data));
-    if (!my_clg_path.empty())
-        write_file_atomically(my_clg_path, EncodeClgMirror(data, rate), Links::Replace); // never through a planted link
+    if (!my_store->write_at_start(EncodeLckRecord(data)))
+        return RecordWriteResult::RecordFailed;
+    // Never through a planted link.
+    if (!my_clg_path.empty() && write_file_atomically(my_clg_path, EncodeClgMirror(data, rate), Links::Replace) != 0)
+        return RecordWriteResult::MirrorFailed;
+    return RecordWriteResult::Written;
 }
 
 bool DazezUrureRecord::ReadDazezUrureRecord(DazezUrureData& data)

@@ -33,15 +33,22 @@ struct DazezUrureData
     std::string environment;
 };
 
-/// Longest memo the record holds, terminating NUL included.
-inline constexpr std::size_t kRecordMemoBytes = 1010;
-
 /// The .lck bytes of an open session (state 1), little-endian whatever the machine.
 std::string EncodeLckRecord(const DazezUrureData& data);
 /// The .clg mirror bytes: raw time and date, then one LF-ended line per field.
 std::string EncodeClgMirror(const DazezUrureData& data, int rate);
 /// Reads an open session from the store; false when there is none, or the record is short or damaged.
 bool DecodeLckRecord(RecordStore& store, DazezUrureData& data);
+
+/// What writing the record achieved. The binary record in the lock file is what the next start
+/// reads; the mirror is only for the user's eyes, so its failure is told apart.
+enum class RecordWriteResult
+{
+    Written,
+    NoRecordFile, ///< no lock file is open: nothing was written
+    RecordFailed, ///< the lock file could not be written or synced
+    MirrorFailed, ///< the record was written, the .clg mirror could not be written or deleted
+};
 
 /// The record of one program run: the lock file's store (none when the lock file is not open)
 /// and the name of the .clg mirror beside it.
@@ -60,11 +67,12 @@ public:
     bool is_open() const { return my_store != nullptr; }
 
     /// State 1 stores the open session and rewrites .clg; state 0 stores only the state and deletes .clg.
-    void WriteDazezUrureRecord(int state, const TimeRec& check_in_time, const DateRec& check_in_date,
-                               const std::string& category, const std::string& project, int rate,
-                               const std::string& memo, const std::string& environment);
+    [[nodiscard]] RecordWriteResult WriteDazezUrureRecord(int state, const TimeRec& check_in_time,
+                                                          const DateRec& check_in_date, const std::string& category,
+                                                          const std::string& project, int rate, const std::string& memo,
+                                                          const std::string& environment);
     /// Clears the record: no session open.
-    void clear() { WriteDazezUrureRecord(0, {}, {}, {}, {}, 0, {}, {}); }
+    [[nodiscard]] RecordWriteResult clear() { return WriteDazezUrureRecord(0, {}, {}, {}, {}, 0, {}, {}); }
     /// Reads the open session; false when there is none or the record cannot be read whole.
     bool ReadDazezUrureRecord(DazezUrureData& data);
 

@@ -1,10 +1,10 @@
 #include "core/EnvList.h"
 
+#include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "classlib/Utf8Text.h"
 #include "core/Assert.h"
-#include "core/Prompt.h"
 #include "core/VariableLookup.h"
 
 #include <algorithm>

@@ -105,13 +105,13 @@ void read_hidden_list(std::string_view text, ProjectList& list)
 std::string format_hidden_list(const ProjectList& list)
 {
     std::string out(kHeader);
-    for (const Category& cat : list.categories()) {
-        if (cat.my_flags.is_temporary())
+    for (std::size_t c = 0; c < list.n_categories(); ++c) {
+        if (list.is_category_temporary(c))
             continue;
-        out += 'C' + cat.my_name + '\t' + (cat.my_flags.is_shown() ? "0" : "1") + "\r\n";
-        for (const Project& proj : cat.my_projects) {
-            if (!proj.my_flags.is_temporary() && !proj.my_flags.is_shown())
-                out += 'P' + proj.my_name + "\r\n";
+        out += 'C' + list.category_name(c) + '\t' + (list.is_category_shown(c) ? "0" : "1") + "\r\n";
+        for (std::size_t p = 0; p < list.n_projects(c); ++p) {
+            if (!list.is_project_temporary(c, p) && !list.is_project_shown(c, p))
+                out += 'P' + list.project_name(c, p) + "\r\n";
         }
     }
     return out;

@@ -2,7 +2,7 @@
 // The log lock of a running program: the lock file beside the log (stem + ".lck") held open,
 // and the path of its readable mirror (stem + ".clg").
 
-#include "core/Prompt.h"
+#include "base/Prompt.h"
 #include "platform/LockFile.h"
 
 #include <memory>
@@ -22,10 +22,13 @@ public:
     /// The open lock file, or null; the crash record is kept in it.
     LockFile* lock_file() const { return my_file.get(); }
     const std::string& mirror_path() const { return my_mirror_path; }
+    /// The mirror's full name, as it was when the lock was taken (the working folder may change).
+    const std::string& mirror_full_path() const { return my_mirror_absolute; }
 
 private:
     std::unique_ptr<LockFile> my_file;
     std::string my_mirror_path;
+    std::string my_mirror_absolute;
 };
 
 } // namespace velkor

@@ -1,10 +1,10 @@
 #include "core/LogWriter.h"
 
+#include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "classlib/Utf8Text.h"
 #include "core/ProjectList.h"
-#include "core/Prompt.h"
 #include "core/TimeValues.h"
 #include "platform/LogAppend.h"
 
@@ -15,12 +15,6 @@
 namespace velkor {
 
 namespace {
-
-std::string& program_log_file_name()
-{
-    static std::string name = "velkors.log";
-    return name;
-}
 
 constexpr char kOpenFailure[] = "Cannot open the log file! If another application is\n"
                                 "using the file, please exit it.  Or there might be\n"
@@ -101,16 +95,6 @@ std::size_t assemble(char* out, const LogRecordFields& f, const NumericFields& n
 
 } // namespace
 
-const std::string& log_file_name()
-{
-    return program_log_file_name();
-}
-
-void set_log_file_name(std::string name)
-{
-    program_log_file_name() = std::move(name);
-}
-
 void transform_memo(std::string_view memo, char* out)
 {
     for (std::size_t i = 0; i < memo.size(); ++i) {
@@ -144,9 +128,10 @@ unsigned char scramble_log_record(char* record, std::size_t length, unsigned che
     return static_cast<unsigned char>(key);
 }
 
-LogWriter::LogWriter(Prompt& prompt, IniFile& settings, ProjectsSource projects, EnvironmentSource environment,
-                     QuitRequest request_quit, LockdownSwitches switches, std::unique_ptr<LogSink> sink)
-    : my_prompt(prompt), my_settings(settings), my_projects(std::move(projects)),
+LogWriter::LogWriter(Prompt& prompt, IniFile& settings, LogPathSource log_path, ProjectsSource projects,
+                     EnvironmentSource environment, QuitRequest request_quit, LockdownSwitches switches,
+                     std::unique_ptr<LogSink> sink)
+    : my_prompt(prompt), my_settings(settings), my_log_path(std::move(log_path)), my_projects(std::move(projects)),
       my_environment(std::move(environment)), my_request_quit(std::move(request_quit)), my_switches(switches),
       my_sink(sink ? std::move(sink) : std::make_unique<LogAppend>())
 {
@@ -177,15 +162,15 @@ bool LogWriter::reserve(std::size_t needed, std::size_t exact)
     return true;
 }
 
-int LogWriter::fail(const char* text)
+AppendResult LogWriter::fail(const char* text, const std::string& log_path)
 {
     my_sink->roll_back();
-    Answer answer = my_prompt.message(text, message_excerpt(log_file_name()), Buttons::RetryCancel, Icon::Exclamation);
-    return static_cast<int>(answer);
+    Answer answer = my_prompt.message(text, message_excerpt(log_path), Buttons::RetryCancel, Icon::Exclamation);
+    return answer == Answer::Retry ? AppendResult::Retry : AppendResult::Cancel;
 }
 
-int LogWriter::AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date,
-                               const TimeRec& co_time, std::size_t c, std::size_t p, std::string_view memo)
+AppendResult LogWriter::AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date,
+                                        const TimeRec& co_time, std::size_t c, std::size_t p, std::string_view memo)
 {
     const ProjectList& projects = my_projects();
     const std::string environment = my_environment();
@@ -198,8 +183,9 @@ int LogWriter::AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, c
                            .memo = memo,
                            .environment = environment};
 
-    if (!my_sink->open(log_file_name()))
-        return fail(kOpenFailure);
+    const std::string log_path = my_log_path();
+    if (!my_sink->open(log_path))
+        return fail(kOpenFailure, log_path);
 
     fields.rate = projects.effective_rate(c, p, get_int(my_settings, kRate));
     if (fields.rate < 0)
@@ -213,7 +199,7 @@ int LogWriter::AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, c
         my_prompt.message("Impossible memory allocation failure!", "Error", Buttons::Ok, Icon::None);
         if (my_request_quit)
             my_request_quit();
-        return static_cast<int>(Answer::Cancel);
+        return AppendResult::Cancel;
     }
 
     // The key byte goes in front of a scrambled record, so the record starts one byte in.
@@ -229,10 +215,10 @@ int LogWriter::AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, c
     start[length++] = '\n';
 
     if (!my_sink->write(std::string_view(start, length)) || !my_sink->flush())
-        return fail(kWriteFailure);
+        return fail(kWriteFailure, log_path);
     if (!my_sink->close())
-        return fail(kCloseFailure);
-    return kWritten;
+        return fail(kCloseFailure, log_path);
+    return AppendResult::Written;
 }
 
 } // namespace velkor

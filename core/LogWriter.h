@@ -19,9 +19,13 @@ class ProjectList;
 class IniFile;
 class Prompt;
 
-/// The program-wide log file name (default "velkors.log").
-const std::string& log_file_name();
-void set_log_file_name(std::string name);
+/// What an append achieved: on disk, or the button pressed in the failure message.
+enum class AppendResult
+{
+    Written,
+    Retry,  ///< the user wants the same record tried again
+    Cancel, ///< the record is given up (also after a failed memory allocation)
+};
 
 /// Everything one log line holds, before formatting.
 struct LogRecordFields
@@ -50,26 +54,26 @@ void transform_memo(std::string_view memo, char* out);
 class LogWriter
 {
 public:
-    static constexpr int kWritten = 1;
-
+    using LogPathSource = std::function<std::string()>;
     using ProjectsSource = std::function<const ProjectList&()>;
     using EnvironmentSource = std::function<std::string()>;
     using QuitRequest = std::function<void()>;
 
-    /// projects and environment are asked at every append (the program-wide list is replaced at
-    /// times; the environment string belongs to the session). sink defaults to the POSIX file.
-    LogWriter(Prompt& prompt, IniFile& settings, ProjectsSource projects, EnvironmentSource environment,
-              QuitRequest request_quit, LockdownSwitches switches = kLockdownSwitches,
+    /// The log path, projects and environment are asked at every append (the workspace replaces
+    /// the log, the program-wide list is replaced at times, the environment string belongs to the
+    /// session). sink defaults to the POSIX file.
+    LogWriter(Prompt& prompt, IniFile& settings, LogPathSource log_path, ProjectsSource projects,
+              EnvironmentSource environment, QuitRequest request_quit, LockdownSwitches switches = kLockdownSwitches,
               std::unique_ptr<LogSink> sink = nullptr);
     virtual ~LogWriter();
     LogWriter(const LogWriter&) = delete;
     LogWriter& operator=(const LogWriter&) = delete;
 
-    /// Appends one record for project (c, p) to the log file. Returns 1 when it is on disk, else
-    /// the button pressed in the failure message: 4 (Retry; call again) or 2 (Cancel). After a
-    /// failure the file is as it was before the call.
-    int AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date, const TimeRec& co_time,
-                        std::size_t c, std::size_t p, std::string_view memo);
+    /// Appends one record for project (c, p) to the log file; Written once it is synced to disk.
+    /// After a failure the file is as it was before the call.
+    [[nodiscard]] AppendResult AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date,
+                                               const TimeRec& co_time, std::size_t c, std::size_t p,
+                                               std::string_view memo);
 
     /// Capacity of the reusable record buffer (0 until the first record).
     std::size_t buffer_capacity() const { return my_capacity; }
@@ -80,10 +84,11 @@ protected:
 
 private:
     bool reserve(std::size_t needed, std::size_t exact);
-    int fail(const char* text);
+    AppendResult fail(const char* text, const std::string& log_path);
 
     Prompt& my_prompt;
     IniFile& my_settings;
+    LogPathSource my_log_path;
     ProjectsSource my_projects;
     EnvironmentSource my_environment;
     QuitRequest my_request_quit;

@@ -10,6 +10,12 @@ namespace velkor {
 /// Index value meaning "none"; what the find operations return when nothing matches.
 inline constexpr std::size_t NPOS = static_cast<std::size_t>(-1);
 
+/// Longest memo or note in bytes of UTF-8, wherever it is typed, kept or read back.
+inline constexpr std::size_t kMemoMaxBytes = 1009;
+/// The classic memo buffer: the longest memo and its terminating NUL. Files cut memos read back
+/// to this many bytes, and the crash record counts its memo length in it.
+inline constexpr std::size_t kMemoBufferBytes = kMemoMaxBytes + 1;
+
 class MemoList
 {
 public:

@@ -3,7 +3,7 @@
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/Assert.h"
-#include "core/ProjectList.h"
+#include "core/ProgramWideList.h"
 
 #include <cctype>
 
@@ -19,24 +19,37 @@ std::string TrimMemo(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-int AskMemoMode(std::string_view setting)
+AskMemoMode ParseAskMemo(std::string_view setting)
 {
     if (setting.empty())
-        return 0;
+        return AskMemoMode::ShiftOnly;
     switch (std::tolower(static_cast<unsigned char>(setting[0]))) {
     case 'i':
     case 'y':
-        return 1;
+        return AskMemoMode::EveryCheckIn;
     case 'o':
-        return 2;
+        return AskMemoMode::EveryCheckOut;
     default:
-        return 0;
+        return AskMemoMode::ShiftOnly;
     }
+}
+
+const char* AskMemoSetting(AskMemoMode mode)
+{
+    switch (mode) {
+    case AskMemoMode::EveryCheckIn:
+        return "i";
+    case AskMemoMode::EveryCheckOut:
+        return "o";
+    case AskMemoMode::ShiftOnly:
+        break;
+    }
+    return "n";
 }
 
 void MemoRequest::read_settings()
 {
-    my_ask_memo_mode = AskMemoMode(get(my_settings, kAskMemo));
+    my_ask_memo_mode = ParseAskMemo(get(my_settings, kAskMemo));
     my_remember = get_flag(my_settings, kRememberMemo);
 }
 
@@ -64,15 +77,20 @@ bool MemoRequest::ShouldAskForMemo(bool shift, std::size_t c, std::size_t p, Mem
 {
     if (shift)
         return true;
-    VELKOR_ASSERT(my_list != nullptr, "my_list != NULL");
-    if (int says = behavior_says(my_list->project_memo_behavior(c, p), purpose); says >= 0)
+    const ProjectList* list = my_lists.get();
+    VELKOR_ASSERT(list != nullptr, "my_list != NULL");
+    if (int says = behavior_says(list->project_memo_behavior(c, p), purpose); says >= 0)
         return says == 1;
-    if (int says = behavior_says(my_list->category_memo_behavior(c), purpose); says >= 0)
+    if (int says = behavior_says(list->category_memo_behavior(c), purpose); says >= 0)
         return says == 1;
-    if (my_ask_memo_mode == 1)
+    switch (my_ask_memo_mode) {
+    case AskMemoMode::EveryCheckIn:
         return purpose == MemoPurpose::CheckIn;
-    if (my_ask_memo_mode == 2)
+    case AskMemoMode::EveryCheckOut:
         return purpose == MemoPurpose::CheckOut;
+    case AskMemoMode::ShiftOnly:
+        break;
+    }
     return false;
 }
 
@@ -80,20 +98,20 @@ std::string MemoRequest::initial_text(std::size_t c, std::size_t p, MemoPurpose 
 {
     switch (purpose) {
     case MemoPurpose::CheckIn:
-        return my_list->remembered_memo(c, p, 0);
+        return my_lists.get()->remembered_memo(c, p, 0);
     case MemoPurpose::MemoNow:
         return my_state.memo;
     case MemoPurpose::CheckOut:
         if (my_state.memo_declined)
             return {};
-        return my_state.memo.empty() ? my_list->remembered_memo(c, p, 0) : my_state.memo;
+        return my_state.memo.empty() ? my_lists.get()->remembered_memo(c, p, 0) : my_state.memo;
     }
     return {};
 }
 
 bool MemoRequest::AskForMemo(std::size_t c, std::size_t p, MemoPurpose purpose)
 {
-    VELKOR_ASSERT(my_list != nullptr, "my_list != NULL");
+    VELKOR_ASSERT(my_lists.get() != nullptr, "my_list != NULL");
     bool close_after = get_flag(my_settings, kCloseAfterMemo);
     std::string text = initial_text(c, p, purpose);
     MemoDialogResult result = my_dialogs.run_memo_dialog(c, p, text, my_remember, purpose, close_after);
@@ -111,7 +129,7 @@ bool MemoRequest::AskForMemo(std::size_t c, std::size_t p, MemoPurpose purpose)
     }
     my_state.memo = memo;
     if (my_remember)
-        my_list->remember_memo(c, p, memo);
+        my_lists.get()->remember_memo(c, p, memo);
     return true;
 }
 

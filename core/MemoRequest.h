@@ -1,7 +1,8 @@
 #pragma once
 // When the program asks for a memo, and running the memo dialog with the right initial text.
 
-#include "classlib/Utf8Text.h"
+#include "base/Utf8Text.h"
+#include "core/MemoList.h"
 #include "core/SessionState.h"
 #include "core/SessionUi.h"
 
@@ -12,31 +13,37 @@
 namespace velkor {
 
 class IniFile;
-class ProjectList;
+class ProgramWideList;
 
-/// Longest memo in bytes (the 1010-byte buffer less its NUL).
-inline constexpr std::size_t kMemoMaxBytes = 1009;
+/// When memos are asked for when neither the project nor its category says: the `AskMemo` setting.
+enum class AskMemoMode
+{
+    ShiftOnly = 0,
+    EveryCheckIn = 1,
+    EveryCheckOut = 2,
+};
 
 /// The text without leading and trailing space, tab, CR, LF, vertical tab and form feed.
 std::string TrimMemo(std::string_view text);
-/// The ask-memo mode of an `AskMemo` value: i or y -> 1 (check-in), o -> 2 (check-out), else 0 (Shift only).
-int AskMemoMode(std::string_view setting);
+/// The mode of an `AskMemo` value: i or y -> every check-in, o -> every check-out, else Shift only.
+AskMemoMode ParseAskMemo(std::string_view setting);
+/// The `AskMemo` value the Memos menu writes for a mode: "n", "i" or "o".
+const char* AskMemoSetting(AskMemoMode mode);
 
 class MemoRequest
 {
 public:
-    MemoRequest(SessionState& state, IniFile& settings, SessionDialogs& dialogs)
-        : my_state(state), my_settings(settings), my_dialogs(dialogs)
+    /// lists holds the list whose projects the requests are for.
+    MemoRequest(SessionState& state, IniFile& settings, SessionDialogs& dialogs, const ProgramWideList& lists)
+        : my_state(state), my_settings(settings), my_dialogs(dialogs), my_lists(lists)
     {
     }
 
-    /// The list whose projects the requests are for; may change when the list is replaced.
-    void set_project_list(ProjectList* list) { my_list = list; }
     /// Reads `AskMemo` and `RememberMemo` (at start-up and after the options change).
     void read_settings();
 
-    int ask_memo_mode() const { return my_ask_memo_mode; }
-    void set_ask_memo_mode(int mode) { my_ask_memo_mode = mode; }
+    AskMemoMode ask_memo_mode() const { return my_ask_memo_mode; }
+    void set_ask_memo_mode(AskMemoMode mode) { my_ask_memo_mode = mode; }
     bool remember() const { return my_remember; }
     /// The close-after flag as the last memo dialog left it.
     bool close_after() const { return my_close_after; }
@@ -53,8 +60,8 @@ private:
     SessionState& my_state;
     IniFile& my_settings;
     SessionDialogs& my_dialogs;
-    ProjectList* my_list = nullptr;
-    int my_ask_memo_mode = 0;
+    const ProgramWideList& my_lists;
+    AskMemoMode my_ask_memo_mode = AskMemoMode::ShiftOnly;
     bool my_remember = false;
     bool my_close_after = false;
 };

@@ -1,7 +1,7 @@
 #include "core/ProjectFile.h"
 
+#include "base/Utf8Text.h"
 #include "classlib/ColorText.h"
-#include "classlib/Utf8Text.h"
 #include "core/LineReader.h"
 #include "core/ProjectList.h"
 
@@ -304,23 +304,23 @@ ProjectFileResult read_project_file(std::string_view text, ProjectList& list, Pr
 std::string format_project_file(const ProjectList& list)
 {
     std::string out(kHeader);
-    const auto& categories = list.categories();
-    for (const Category& cat : categories) {
-        if (cat.my_flags.is_temporary())
+    for (std::size_t c = 0; c < list.n_categories(); ++c) {
+        if (list.is_category_temporary(c))
             continue;
-        out += 'c' + cat.my_name + '\t' + memo_behavior_letter(cat.my_memo_behavior) +
-               std::to_string(red_of(cat.my_color)) + ',' + std::to_string(green_of(cat.my_color)) + ',' +
-               std::to_string(blue_of(cat.my_color)) + ';' + std::to_string(cat.my_rate) + "\r\n";
+        const Color color = list.category_color(c);
+        out += 'c' + list.category_name(c) + '\t' + memo_behavior_letter(list.category_memo_behavior(c)) +
+               std::to_string(red_of(color)) + ',' + std::to_string(green_of(color)) + ',' +
+               std::to_string(blue_of(color)) + ';' + std::to_string(list.category_rate(c)) + "\r\n";
     }
-    for (const Category& cat : categories) {
-        if (cat.my_flags.is_temporary())
+    for (std::size_t c = 0; c < list.n_categories(); ++c) {
+        if (list.is_category_temporary(c))
             continue;
-        out += "\r\n[" + cat.my_name + "]\r\n";
-        for (const Project& proj : cat.my_projects) {
-            if (proj.my_flags.is_temporary())
+        out += "\r\n[" + list.category_name(c) + "]\r\n";
+        for (std::size_t p = 0; p < list.n_projects(c); ++p) {
+            if (list.is_project_temporary(c, p))
                 continue;
-            out += 'p' + proj.my_name + '\t' + memo_behavior_letter(proj.my_memo_behavior) + ';' +
-                   std::to_string(proj.my_rate) + "\r\n";
+            out += 'p' + list.project_name(c, p) + '\t' + memo_behavior_letter(list.project_memo_behavior(c, p)) + ';' +
+                   std::to_string(list.project_rate(c, p)) + "\r\n";
         }
     }
     return out;

@@ -3,7 +3,7 @@
 // The current format starts with "[categories]"; the older format (category lines "-name:colour",
 // project lines "project-category") is only read and converted on reading.
 
-#include "core/Prompt.h"
+#include "base/Prompt.h"
 
 #include <cstdint>
 #include <string>

@@ -2,12 +2,14 @@
 // The user's work breakdown in memory: ordered categories, each with ordered projects, and the
 // project the user is checked into. Categories are addressed by index c, projects by (c, p).
 // Passing an index that is out of range is a programming error and stops the program.
+//
+// A list is a plain value: copying, assigning and destroying it touch no file. Reading and
+// writing its files is the ProjectListStore's business; which list the program uses is the
+// ProgramWideList's.
 
 #include "classlib/Color.h"
-#include "core/Category.h"
 #include "core/MemoList.h"
-#include "core/Project.h"
-#include "core/Prompt.h"
+#include "core/ProjectAttributes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,36 +19,9 @@
 
 namespace velkor {
 
-class ProjectList;
-
-/// What a list needs from the main window: message boxes, the reload request after a failed
-/// write, and the program-wide list whose hidden list `save` writes.
-class ProjectListHost
-{
-public:
-    virtual ~ProjectListHost() = default;
-    virtual Prompt& prompt() = 0;
-    /// Marks the program-wide list for reloading from the project file and invalidates the window.
-    virtual void request_reload() = 0;
-    /// The program-wide list, or null while none exists (e.g. during start-up loading).
-    virtual const ProjectList* program_wide_list() const = 0;
-};
-
-/// Name of the hidden list, in the working folder.
-inline constexpr const char* kHiddenListFile = "hidden.ini";
-
 class ProjectList
 {
 public:
-    /// An empty list, bound to no file; host may be null when the list is never loaded or saved.
-    explicit ProjectList(ProjectListHost* host = nullptr);
-    /// Loads the project file at path, then the hidden list, then the remembered-memo file.
-    ProjectList(const std::string& path, ProjectListHost& host);
-    ProjectList(const ProjectList& other) = default;
-    ProjectList& operator=(const ProjectList& other) = default;
-    /// Writes the remembered-memo file unless `forget_memo_file` was called or loading failed.
-    ~ProjectList();
-
     // Plain accessors.
     std::size_t n_categories() const { return my_categories.size(); }
     std::size_t n_projects(std::size_t c) const;
@@ -134,40 +109,45 @@ public:
     std::uint32_t current_project_seconds() const;
     void add_seconds_to_current(std::uint32_t seconds);
 
-    // Files.
-    /// Stops this list from ever writing the remembered-memo file.
-    void forget_memo_file() { my_memo_file.clear(); }
-    const std::string& memo_file() const { return my_memo_file; }
-    /// Path of the project file this list was loaded from and saves to.
-    const std::string& project_file() const { return my_project_file; }
-    /// Writes the hidden list of the program-wide list (if any), then this list's project file.
-    void save();
-    /// Writes this list's hidden list; failures are not reported.
-    void save_hidden_list() const;
-    /// Writes the remembered-memo file when `memo_file` is not empty.
-    void save_remembered_memos();
-
-    ProjectListHost* host() const { return my_host; }
-    const std::vector<Category>& categories() const { return my_categories; }
+    /// Same categories, projects, attributes, times, memos and current project.
+    bool operator==(const ProjectList& other) const = default;
 
     /// True when `a` sorts after `b` (ignoring case first, then case-sensitively).
     static bool name_greater(const std::string& a, const std::string& b);
 
 private:
+    struct Project
+    {
+        std::string my_name;
+        MemoList my_memos;
+        std::uint32_t my_seconds = 0;
+        std::int32_t my_rate = -1; ///< hundredths per hour; negative = none of its own
+        VisibilityFlags my_flags;
+        MemoBehavior my_memo_behavior = MemoBehavior::Default;
+
+        bool operator==(const Project&) const = default;
+    };
+
+    struct Category
+    {
+        std::string my_name;
+        int my_name_width = 0; ///< widest project name in display units; a layout cache
+        Color my_color = kBlack;
+        std::int32_t my_rate = -1; ///< hundredths per hour; negative = none
+        MemoBehavior my_memo_behavior = MemoBehavior::Default;
+        VisibilityFlags my_flags;
+        std::vector<Project> my_projects;
+
+        bool operator==(const Category&) const = default;
+    };
+
     Category& category(std::size_t c);
     const Category& category(std::size_t c) const;
     Project& project(std::size_t c, std::size_t p);
     const Project& project(std::size_t c, std::size_t p) const;
-    void load(const std::string& path);
-    /// Writes the project file alone; a failure is reported, and asks for a reload when told to.
-    void write_project_file(bool reload_on_failure);
-
     std::vector<Category> my_categories;
     std::size_t my_current_category = NPOS;
     std::size_t my_current_project = NPOS;
-    ProjectListHost* my_host = nullptr;
-    std::string my_memo_file;
-    std::string my_project_file;
 };
 
 } // namespace velkor

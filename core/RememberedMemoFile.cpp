@@ -1,5 +1,5 @@
 #include "core/RememberedMemoFile.h"
-#include "classlib/Utf8Text.h"
+#include "base/Utf8Text.h"
 
 #include "core/LineReader.h"
 #include "core/ProjectList.h"
@@ -80,7 +80,7 @@ void read_remembered_memos(std::string_view text, ProjectList& list)
         // Only lines that start with "m" right at the line start belong to the group.
         while (lines.peek() == 'm' && lines.next_raw_line(line)) {
             std::string memo = decode_memo_line_breaks(std::string_view(line).substr(1));
-            memo = cut_utf8(memo, kMaxRememberedMemo);
+            memo = cut_utf8(memo, kMemoBufferBytes);
             list.append_remembered_memo(c, p, std::move(memo));
         }
     }
@@ -89,14 +89,14 @@ void read_remembered_memos(std::string_view text, ProjectList& list)
 std::string format_remembered_memos(const ProjectList& list)
 {
     std::string out(kHeader);
-    for (const Category& cat : list.categories()) {
-        if (cat.my_flags.is_temporary())
+    for (std::size_t c = 0; c < list.n_categories(); ++c) {
+        if (list.is_category_temporary(c))
             continue;
-        for (const Project& proj : cat.my_projects) {
-            if (proj.my_flags.is_temporary() || proj.my_memos.empty())
+        for (std::size_t p = 0; p < list.n_projects(c); ++p) {
+            if (list.is_project_temporary(c, p) || !list.has_remembered_memos(c, p))
                 continue;
-            out += '[' + cat.my_name + '\t' + proj.my_name + "]\r\n";
-            for (const std::string& memo : proj.my_memos)
+            out += '[' + list.category_name(c) + '\t' + list.project_name(c, p) + "]\r\n";
+            for (const std::string& memo : list.first_remembered_memo(c, p))
                 out += 'm' + encode_memo_line_breaks(memo) + "\r\n";
         }
     }

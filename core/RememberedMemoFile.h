@@ -8,9 +8,6 @@ namespace velkor {
 
 class ProjectList;
 
-/// Longest memo text read back from the file, in bytes.
-inline constexpr std::size_t kMaxRememberedMemo = 1010;
-
 /// The file name for a project file: its stem (no folder, last extension dropped) + ".mmo".
 std::string memo_file_name(const std::string& project_file);
 

@@ -13,14 +13,6 @@
 
 namespace velkor {
 
-namespace {
-
-constexpr int kWritten = 1;
-constexpr int kRetry = 4;
-constexpr int kCancelled = 2;
-
-} // namespace
-
 std::string CoBeforeCiPrompt(long shortfall_seconds)
 {
     long n = shortfall_seconds;
@@ -39,35 +31,30 @@ std::string CoBeforeCiPrompt(long shortfall_seconds)
 }
 
 SessionEngine::SessionEngine(SessionServices services)
-    : my_services(std::move(services)), my_memo(my_state, my_services.settings, my_services.dialogs)
+    : my_services(std::move(services)), my_memo(my_state, my_services.settings, my_services.dialogs, my_services.lists)
 {
     my_memo.read_settings();
+    my_services.lists.set_follower(this);
 }
 
-void SessionEngine::set_project_list(ProjectList* list)
+SessionEngine::~SessionEngine()
 {
-    my_list = list;
-    my_memo.set_project_list(list);
+    my_services.lists.set_follower(nullptr);
 }
 
-void SessionEngine::replace_project_list_after_reload(ProjectList* fresh)
+void SessionEngine::list_reloaded(const ProjectList& old, ProjectList& fresh)
 {
-    bool was_open = is_checked_in();
-    std::string category = was_open ? my_list->current_category_name() : std::string();
-    std::string project = was_open ? my_list->current_project_name() : std::string();
-    set_project_list(fresh);
-    if (!was_open)
+    if (!old.is_current_project())
         return;
-    std::size_t c = fresh ? fresh->find_category(category) : NPOS;
-    std::size_t p = c == NPOS ? NPOS : fresh->find_project(c, project);
+    std::size_t c = fresh.find_category(old.current_category_name());
+    std::size_t p = c == NPOS ? NPOS : fresh.find_project(c, old.current_project_name());
     if (p != NPOS) {
-        fresh->set_current(c, p);
+        fresh.set_current(c, p);
         return;
     }
     // The session's project is gone: nothing to record it against.
-    if (fresh)
-        fresh->clear_current();
-    my_services.record.clear();
+    fresh.clear_current();
+    clear_record();
     my_services.listener.session_closed();
     my_services.listener.start_reminder_timer();
     my_services.listener.update_caption();
@@ -75,17 +62,18 @@ void SessionEngine::replace_project_list_after_reload(ProjectList* fresh)
 
 bool SessionEngine::is_checked_in() const
 {
-    return my_list && my_list->is_current_project();
+    const ProjectList* list = project_list();
+    return list && list->is_current_project();
 }
 
 bool SessionEngine::check_out_for_exit()
 {
-    return !is_checked_in() || CheckOut(false, kRecordSession);
+    return !is_checked_in() || CheckOut(false, CheckOutAction::Record);
 }
 
 int SessionEngine::rate_of(std::size_t c, std::size_t p) const
 {
-    return my_list->effective_rate(c, p, get_int(my_services.settings, kRate));
+    return project_list()->effective_rate(c, p, get_int(my_services.settings, kRate));
 }
 
 long SessionEngine::elapsed_seconds() const
@@ -96,16 +84,29 @@ long SessionEngine::elapsed_seconds() const
 void SessionEngine::write_open_record()
 {
     VELKOR_ASSERT(is_checked_in(), "is_current_project()");
-    std::size_t c = my_list->current_category();
-    std::size_t p = my_list->current_project();
-    my_services.record.WriteDazezUrureRecord(1, my_state.check_in_time, my_state.check_in_date,
-                                             my_list->category_name(c), my_list->project_name(c, p), rate_of(c, p),
-                                             my_state.memo, my_state.environment);
+    const ProjectList& list = *project_list();
+    std::size_t c = list.current_category();
+    std::size_t p = list.current_project();
+    record_written(my_services.record.WriteDazezUrureRecord(1, my_state.check_in_time, my_state.check_in_date,
+                                                            list.category_name(c), list.project_name(c, p),
+                                                            rate_of(c, p), my_state.memo, my_state.environment));
+}
+
+void SessionEngine::clear_record()
+{
+    record_written(my_services.record.clear());
+}
+
+void SessionEngine::record_written(RecordWriteResult result)
+{
+    if (result == RecordWriteResult::RecordFailed || result == RecordWriteResult::MirrorFailed)
+        my_services.listener.crash_record_not_written(result);
 }
 
 bool SessionEngine::CheckIn(std::size_t c, std::size_t p, bool shift, bool resume)
 {
-    VELKOR_ASSERT(my_list != nullptr, "my_list != NULL");
+    ProjectList* list = project_list();
+    VELKOR_ASSERT(list != nullptr, "my_list != NULL");
     if (!resume) {
         my_services.listener.autobackup_check();
         if (my_services.check_environment && !my_services.check_environment(my_state.environment))
@@ -119,17 +120,17 @@ bool SessionEngine::CheckIn(std::size_t c, std::size_t p, bool shift, bool resum
         if (my_state.offset_active)
             moment -= my_state.offset;
         CurrentDateTime(moment, my_state.check_in_date, my_state.check_in_time);
-        my_list->set_current(c, p);
+        list->set_current(c, p);
         write_open_record();
     } else {
-        my_list->set_current(c, p);
+        list->set_current(c, p);
     }
     my_services.listener.start_reminder_timer();
     my_services.listener.update_caption();
     return true;
 }
 
-bool SessionEngine::resolve_shortfall(long& elapsed, int& action)
+bool SessionEngine::resolve_shortfall(long& elapsed, CheckOutAction& action)
 {
     while (my_state.offset_active && elapsed < my_state.offset) {
         CoBeforeCiChoice choice = my_services.dialogs.run_co_before_ci_dialog(my_state.offset - elapsed);
@@ -140,18 +141,18 @@ bool SessionEngine::resolve_shortfall(long& elapsed, int& action)
             if (!my_services.dialogs.run_adjust_dialog(AdjustMode::CheckOut, elapsed, my_state.check_in_time, offset))
                 return false;
             my_state.offset = static_cast<std::int32_t>(offset);
-            action = kRecordSession;
+            action = CheckOutAction::Record;
             elapsed = elapsed_seconds();
             continue;
         }
         // Discard or Save: dated at the check-in moment itself, a session of length 0.
-        action = static_cast<int>(choice);
+        action = choice == CoBeforeCiChoice::Save ? CheckOutAction::Record : CheckOutAction::Drop;
         my_state.offset = static_cast<std::int32_t>(elapsed);
     }
     return true;
 }
 
-bool SessionEngine::CheckOut(bool memo_by_shift, int action)
+bool SessionEngine::CheckOut(bool memo_by_shift, CheckOutAction action)
 {
     if (!is_checked_in())
         return false;
@@ -165,18 +166,18 @@ bool SessionEngine::CheckOut(bool memo_by_shift, int action)
         moment -= my_state.offset;
     CurrentDateTime(moment, my_state.check_out_date, my_state.check_out_time);
 
-    if (action == kRecordSession) {
+    if (action == CheckOutAction::Record) {
         my_state.last_check_out_moment = static_cast<std::uint32_t>(moment);
         my_state.last_check_out_time = my_state.check_out_time;
-        std::size_t c = my_list->current_category();
-        std::size_t p = my_list->current_project();
-        int result = kRetry;
-        while (result == kRetry)
+        std::size_t c = project_list()->current_category();
+        std::size_t p = project_list()->current_project();
+        AppendResult result = AppendResult::Retry;
+        while (result == AppendResult::Retry)
             result = WriteCheckoutRecord(c, p, memo_by_shift);
-        if (result != kWritten)
+        if (result != AppendResult::Written)
             return false;
         // A wall clock set back by more than an hour can leave a negative duration; it adds nothing.
-        my_list->add_seconds(c, p, static_cast<std::uint32_t>(std::max(duration, 0L)));
+        project_list()->add_seconds(c, p, static_cast<std::uint32_t>(std::max(duration, 0L)));
     }
     end_session();
     my_services.listener.autobackup_check();
@@ -185,18 +186,18 @@ bool SessionEngine::CheckOut(bool memo_by_shift, int action)
 
 void SessionEngine::end_session()
 {
-    my_services.record.clear();
-    my_list->clear_current();
+    clear_record();
+    project_list()->clear_current();
     my_services.listener.session_closed();
     my_services.listener.start_reminder_timer();
     my_services.listener.update_caption();
 }
 
-int SessionEngine::WriteCheckoutRecord(std::size_t c, std::size_t p, bool shift)
+AppendResult SessionEngine::WriteCheckoutRecord(std::size_t c, std::size_t p, bool shift)
 {
     if (my_memo.ShouldAskForMemo(shift, c, p, MemoPurpose::CheckOut) &&
         !my_memo.AskForMemo(c, p, MemoPurpose::CheckOut))
-        return kCancelled;
+        return AppendResult::Cancel;
     if (my_services.switches.is_on(LockdownFeature::ClockChangeMarkers))
         add_clock_markers();
     return my_services.log.AppendLogRecord(my_state.check_in_date, my_state.check_in_time, my_state.check_out_date,
@@ -248,7 +249,8 @@ bool SessionEngine::EnterMemoNow()
 {
     if (!is_checked_in())
         return false;
-    if (!my_memo.AskForMemo(my_list->current_category(), my_list->current_project(), MemoPurpose::MemoNow))
+    const ProjectList& list = *project_list();
+    if (!my_memo.AskForMemo(list.current_category(), list.current_project(), MemoPurpose::MemoNow))
         return false;
     write_open_record();
     return true;

@@ -4,7 +4,9 @@
 
 #include "core/Clock.h"
 #include "core/LockdownSwitches.h"
+#include "core/LogWriter.h"
 #include "core/MemoRequest.h"
+#include "core/ProgramWideList.h"
 #include "core/SessionControl.h"
 #include "core/SessionState.h"
 #include "core/SessionUi.h"
@@ -17,12 +19,14 @@ namespace velkor {
 
 class DazezUrureRecord;
 class IniFile;
-class LogWriter;
 class ProjectList;
 
-/// Check-out actions: record the session, or drop it without a record.
-inline constexpr int kRecordSession = 121;
-inline constexpr int kDropSession = 120;
+/// What a check-out does with the session: write its record, or end it without one.
+enum class CheckOutAction
+{
+    Record,
+    Drop,
+};
 
 /// The first lines of the check-out-before-check-in dialog for a shortfall in seconds,
 /// told in its largest whole unit ("You are trying to check out 2 minutes before ...").
@@ -35,6 +39,8 @@ struct SessionServices
     IniFile& settings;
     SessionDialogs& dialogs;
     SessionListener& listener;
+    /// The program-wide list; the engine follows its reloads.
+    ProgramWideList& lists;
     LogWriter& log;
     DazezUrureRecord& record;
     /// The required-variable check: rebuilds the environment string, or shows its message and returns false.
@@ -42,17 +48,20 @@ struct SessionServices
     LockdownSwitches switches = kLockdownSwitches;
 };
 
-class SessionEngine : public SessionControl
+class SessionEngine : public SessionControl, public ListFollower
 {
 public:
+    /// Follows the reloads of services.lists until it is destroyed.
     explicit SessionEngine(SessionServices services);
+    ~SessionEngine() override;
+    SessionEngine(const SessionEngine&) = delete;
+    SessionEngine& operator=(const SessionEngine&) = delete;
 
-    /// The program-wide list; replaced lists that keep their current indices are set here.
-    void set_project_list(ProjectList* list);
-    ProjectList* project_list() const { return my_list; }
+    /// The program-wide list, or null while none is loaded.
+    ProjectList* project_list() const { return my_services.lists.get(); }
     /// A list read again from the project file: the open session survives only when its category
     /// and project names both exist in it; otherwise it ends without a record.
-    void replace_project_list_after_reload(ProjectList* fresh);
+    void list_reloaded(const ProjectList& old, ProjectList& fresh) override;
 
     SessionState& state() { return my_state; }
     const SessionState& state() const { return my_state; }
@@ -61,11 +70,11 @@ public:
     /// Opens a session on (c, p); true when it is open. Resume (crash recovery) keeps the
     /// check-in moment in the state and only makes the project current.
     bool CheckIn(std::size_t c, std::size_t p, bool shift, bool resume = false);
-    /// Closes the open session with kRecordSession or kDropSession; true when it is closed.
-    bool CheckOut(bool memo_by_shift, int action = kRecordSession);
+    /// Closes the open session, recording it or not; true when it is closed.
+    bool CheckOut(bool memo_by_shift, CheckOutAction action = CheckOutAction::Record);
     /// Asks for the memo if due, adds the clock-change markers where switched on and appends the
-    /// record: 1 written, 4 Retry, 2 Cancel (also when the memo dialog was cancelled).
-    int WriteCheckoutRecord(std::size_t c, std::size_t p, bool shift);
+    /// record; Cancel also when the memo dialog was cancelled.
+    [[nodiscard]] AppendResult WriteCheckoutRecord(std::size_t c, std::size_t p, bool shift);
 
     /// Runs the adjust dialog for the state at hand; on OK the offset applies to this click or command.
     bool adjust(AdjustMode mode);
@@ -92,6 +101,8 @@ public:
     long elapsed_seconds() const;
     /// Writes the crash record for the open session (state 1).
     void write_open_record();
+    /// Clears the crash record: no session open.
+    void clear_record();
     /// The effective hourly rate of (c, p).
     int rate_of(std::size_t c, std::size_t p) const;
 
@@ -107,14 +118,15 @@ public:
 
 private:
     /// Resolves a check-out that would fall before the check-in; false when the session stays open.
-    bool resolve_shortfall(long& elapsed, int& action);
+    bool resolve_shortfall(long& elapsed, CheckOutAction& action);
     void add_clock_markers();
+    /// Hands a failed write of the crash record to the listener.
+    void record_written(RecordWriteResult result);
     void end_session();
 
     SessionServices my_services;
     SessionState my_state;
     MemoRequest my_memo;
-    ProjectList* my_list = nullptr;
 };
 
 } // namespace velkor

@@ -1,12 +1,13 @@
 #include "core/SessionRecovery.h"
 
+#include "base/Prompt.h"
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "classlib/Utf8Text.h"
+#include "classlib/SettingsValues.h"
 #include "core/DazezUrureRecord.h"
 #include "core/LogWriter.h"
 #include "core/ProjectList.h"
-#include "core/Prompt.h"
 #include "core/SessionEngine.h"
 #include "core/TimeValues.h"
 
@@ -14,13 +15,10 @@ namespace velkor {
 
 namespace {
 
-constexpr int kRetry = 4;
-constexpr int kWritten = 1;
-
 void report_missing(SessionEngine& engine, Prompt& prompt, const DazezUrureData& data)
 {
     IniFile& settings = engine.settings();
-    int order = get_int(settings, kDateFormat);
+    int order = read_date_order(settings);
     int time_format = get_int(settings, kTimeFormat);
     std::string text = "The category or project you were checked into no longer exists.\n"
                        "DazezUrure cannot recover this session.  You may wish to jot down\n"
@@ -63,13 +61,13 @@ RecoveryResult RecoverSession(SessionEngine& engine, Prompt& prompt)
     if (check_out) {
         state.check_out_date = choice.check_out_date;
         state.check_out_time = choice.check_out_time;
-        int result = kRetry;
-        while (result == kRetry)
+        AppendResult result = AppendResult::Retry;
+        while (result == AppendResult::Retry)
             result = engine.log().AppendLogRecord(state.check_in_date, state.check_in_time, state.check_out_date,
                                                   state.check_out_time, c, p, state.memo);
-        if (result != kWritten)
+        if (result != AppendResult::Written)
             return {RecoveryOutcome::LogCancelled, false};
-        engine.record().clear();
+        engine.clear_record();
         return {RecoveryOutcome::CheckedOut, false};
     }
 

@@ -2,6 +2,7 @@
 // What the session engine asks of the user interface beyond plain message boxes: the dialogs it
 // opens and the window refreshes it triggers. The Qt layer implements these; tests script them.
 
+#include "core/DazezUrureRecord.h"
 #include "core/TimeValues.h"
 
 #include <cstddef>
@@ -88,6 +89,8 @@ public:
     virtual void autobackup_check() = 0;
     /// Stops the once-a-second redraw and forgets the last drawn current line.
     virtual void session_closed() = 0;
+    /// The crash record could not be written (RecordFailed or MirrorFailed); the session goes on.
+    virtual void crash_record_not_written(RecordWriteResult result) = 0;
 };
 
 } // namespace velkor

@@ -100,13 +100,8 @@ std::string FormatDuration(long seconds);
 // Dates
 
 /// Date orders: 0 month/day/year, 1 day/month/year, 2 year/month/day; any other value behaves
-/// as 0. Calls that take an order accept kProcessDateOrder for the process-wide setting.
-constexpr int kProcessDateOrder = 3;
-
-/// Sets the process-wide date order (the dialogs take it from [Reporter] DateFormat).
-void SetDateOrder(int order);
-/// The process-wide date order, 0..2.
-int DateOrder();
+/// as 0. Every call names its order: each dialog reads the setting when it is made
+/// (read_date_order) and passes it on, so no order is kept behind anyone's back.
 /// "mm/dd/yyyy", "dd/mm/yyyy" or "yyyy/mm/dd".
 std::string DateOrderName(int order);
 

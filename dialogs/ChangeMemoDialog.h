@@ -1,7 +1,7 @@
 #pragma once
 // "Change Memo Preference": when to ask for a memo, for one category or project.
 
-#include "core/Project.h"
+#include "core/ProjectAttributes.h"
 
 #include <QDialog>
 

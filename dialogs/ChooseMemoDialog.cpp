@@ -1,10 +1,10 @@
 #include "dialogs/ChooseMemoDialog.h"
 
+#include "base/Prompt.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/MemoRequest.h"
 #include "core/ProjectList.h"
-#include "core/Prompt.h"
 #include "dialogs/EditSavedMemoDlg.h"
 #include "dialogs/MemoEdit.h"
 

@@ -3,6 +3,8 @@
 // (a line break counts as the CR LF pair it becomes), the two Enter-key behaviours, and the
 // conversion between the edit's line breaks and the CR LF pairs of the stored text.
 
+#include "core/MemoList.h"
+
 #include <QPlainTextEdit>
 
 #include <string>
@@ -13,8 +15,6 @@ class MemoEdit : public QPlainTextEdit
 {
     Q_OBJECT
 public:
-    static constexpr int kMaxMemoBytes = 1009;
-
     explicit MemoEdit(QWidget* parent = nullptr);
 
     void set_max_bytes(int max_bytes) { my_max_bytes = max_bytes; }
@@ -41,7 +41,7 @@ protected:
 private:
     int room_for_input() const;
 
-    int my_max_bytes = kMaxMemoBytes;
+    int my_max_bytes = static_cast<int>(kMemoMaxBytes);
     bool my_want_return = true;
 };
 

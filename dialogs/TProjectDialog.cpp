@@ -3,15 +3,16 @@
 
 #include "dialogs/TProjectDialog.h"
 
+#include "base/Prompt.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
-#include "core/Prompt.h"
 #include "dialogs/ChangeMemoDialog.h"
 #include "dialogs/CustomColors.h"
-#include "dialogs/EditorText.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/ProjectEditorHost.h"
+#include "presentation/EditorText.h"
+#include "presentation/ProjectEditorModel.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -96,11 +97,8 @@ void TProjectDialog::set_add_to_all_choice(bool on)
 TProjectDialog::TProjectDialog(ProjectEditorHost& host, IniFile& settings, Prompt& prompt, QWidget* parent)
     : QDialog(parent), my_host(host), my_settings(settings), my_prompt(prompt), my_color_chooser(choose_with_qt)
 {
-    const ProjectList* current = host.program_wide_list();
-    auto copy = current != nullptr ? std::make_unique<ProjectList>(*current) : std::make_unique<ProjectList>();
-    my_list = copy.get();
-    my_previous = host.replace_program_wide_list(std::move(copy));
-    my_selected.assign(my_list->n_categories(), 0);
+    my_list = &host.begin_edit();
+    my_model = std::make_unique<ProjectEditorModel>(*my_list, prompt);
 
     setWindowTitle(QStringLiteral("Add/Delete/Change Categories and Projects"));
     build();
@@ -250,13 +248,6 @@ std::size_t TProjectDialog::selected_project() const
     return static_cast<std::size_t>(p);
 }
 
-std::size_t& TProjectDialog::remembered_selection(std::size_t c)
-{
-    if (my_selected.size() <= c)
-        my_selected.resize(c + 1, 0);
-    return my_selected[c];
-}
-
 void TProjectDialog::fill_categories(std::size_t select)
 {
     {
@@ -283,7 +274,7 @@ void TProjectDialog::category_selection_changed()
             for (std::size_t p = 0; p < n; ++p)
                 my_projects->addItem(qstr(my_list->project_name(c, p)));
             if (n > 0)
-                my_projects->setCurrentIndex(static_cast<int>(std::min(remembered_selection(c), n - 1)));
+                my_projects->setCurrentIndex(static_cast<int>(my_model->selected_project(c)));
         }
     }
     if (c == NPOS) {
@@ -323,7 +314,7 @@ void TProjectDialog::project_selection_changed()
         my_project_rate->clear();
         return;
     }
-    remembered_selection(c) = p;
+    my_model->select_project(c, p);
     my_project_memo->setText(qstr(memo_behavior_text(my_list->project_memo_behavior(c, p), false)));
     my_project_hidden->setChecked(!my_list->is_project_displayed(c, p));
     show_rate(RateField::Project);
@@ -334,11 +325,6 @@ void TProjectDialog::changed(bool names_or_counts)
     if (names_or_counts)
         my_host.set_measure_flag();
     my_host.invalidate();
-}
-
-void TProjectDialog::refuse(const std::string& text, const std::string& caption)
-{
-    my_prompt.message(text, caption, Buttons::Ok, Icon::Exclamation);
 }
 
 QLineEdit* TProjectDialog::rate_edit(RateField field) const
@@ -378,9 +364,9 @@ bool TProjectDialog::commit_rate(RateField field)
         return true;
     const std::optional<RateText> rate = parse_rate_text(rate_edit(field)->text().toStdString());
     if (!rate) {
-        refuse("The hourly rate may only contain digits,\nan optional decimal point, and up to two digits\n"
-               "after the decimal point.",
-               "Velkor");
+        my_prompt.message("The hourly rate may only contain digits,\nan optional decimal point, and up to two "
+                          "digits\nafter the decimal point.",
+                          "Velkor", Buttons::Ok, Icon::Exclamation);
     } else if (field == RateField::Default) {
         put_int(my_settings, kRate, rate->hundredths); // no digits: 0, the setting's own default
         my_settings.flush();
@@ -429,18 +415,12 @@ void TProjectDialog::done(int result)
 void TProjectDialog::finish(bool keep)
 {
     my_finished = true;
-    if (keep) {
-        if (my_list->host() != nullptr) // a list that was never loaded has no file to write
-            my_list->save();
-        if (my_previous)
-            my_previous->forget_memo_file();
-        my_previous.reset();
-    } else {
-        std::unique_ptr<ProjectList> copy = my_host.replace_program_wide_list(std::move(my_previous));
-        if (copy)
-            copy->forget_memo_file();
-    }
     my_list = nullptr;
+    my_model.reset();
+    if (keep)
+        my_host.keep_edit();
+    else
+        my_host.cancel_edit();
     changed(keep);
 }
 

@@ -5,7 +5,7 @@
 // closing the window, or destroying the dialog unfinished) puts the previous list back.
 
 #include "classlib/Color.h"
-#include "core/Project.h"
+#include "core/ProjectAttributes.h"
 
 #include <QDialog>
 
@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -29,6 +28,7 @@ namespace velkor {
 
 class IniFile;
 class ProjectEditorHost;
+class ProjectEditorModel;
 class ProjectList;
 class Prompt;
 
@@ -38,8 +38,8 @@ public:
     /// Shows the colour chooser: the chosen colour, or nothing when the user cancels.
     using ColorChooser = std::function<std::optional<Color>(Color current, const QString& title, QWidget* parent)>;
 
-    /// Puts a copy of the host's list in its place (an empty list when the host has none).
-    /// host, settings and prompt must outlive the dialog.
+    /// Puts a copy of the host's list in its place (begin_edit). host, settings and prompt must
+    /// outlive the dialog.
     TProjectDialog(ProjectEditorHost& host, IniFile& settings, Prompt& prompt, QWidget* parent = nullptr);
     /// Restores the previous list if the dialog never finished.
     ~TProjectDialog() override;
@@ -86,7 +86,6 @@ private:
     // Steps that bring the controls in line with the list.
     std::size_t selected_category() const;
     std::size_t selected_project() const;
-    std::size_t& remembered_selection(std::size_t c);
     void fill_categories(std::size_t select);
     void category_selection_changed();
     void project_selection_changed();
@@ -109,10 +108,9 @@ private:
     void project_hidden(bool checked);
     void change_project_memo();
 
-    // Name entry: runs AddCatProjDialog until a valid name or Cancel; false on Cancel.
-    bool ask_category_name(bool is_new, std::string& name);
-    bool ask_project_name(bool is_new, std::size_t c, std::string& name);
-    void refuse(const std::string& text, const std::string& caption);
+    // Name entry: runs AddCatProjDialog until the model accepts a name or the user cancels.
+    std::optional<std::string> ask_category_name(bool is_new, std::string typed);
+    std::optional<std::string> ask_project_name(bool is_new, std::size_t c, std::string typed);
     void changed(bool names_or_counts);
 
     // Rates.
@@ -127,12 +125,9 @@ private:
     IniFile& my_settings;
     Prompt& my_prompt;
     ColorChooser my_color_chooser;
-    std::unique_ptr<ProjectList> my_previous; ///< the list in use when the dialog opened
-    ProjectList* my_list = nullptr;           ///< the working copy, owned by the host while open
+    ProjectList* my_list = nullptr; ///< the working copy, owned by the host while open; null once closed
+    std::unique_ptr<ProjectEditorModel> my_model;
     bool my_finished = false;
-    std::vector<std::size_t> my_selected; ///< last selected project per category
-    bool my_copy_pending = false;
-    std::size_t my_copy_source = 0;
 
     QComboBox* my_categories = nullptr;
     QComboBox* my_projects = nullptr;

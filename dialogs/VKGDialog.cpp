@@ -1,8 +1,9 @@
 #include "dialogs/VKGDialog.h"
 
+#include "base/Prompt.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "core/Prompt.h"
+#include "classlib/SettingsValues.h"
 #include "dialogs/DateFieldWatcher.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
@@ -24,22 +25,15 @@ template <typename Widget> Widget* with_id(Widget* widget, int id)
     return widget;
 }
 
-int normalized_order(int order)
-{
-    return order == 1 || order == 2 ? order : 0;
-}
-
 } // namespace
 
 VKGDialog::VKGDialog(const std::string& category, const std::string& project, const DateRec& check_in_date,
                      const TimeRec& check_in_time, IniFile& settings, Prompt& prompt, const Clock& clock,
                      QWidget* parent)
     : QDialog(parent), my_check_in_date(check_in_date), my_check_in_time(check_in_time), my_prompt(prompt),
-      my_clock(clock), my_order(normalized_order(get_int(settings, kDateFormat))),
-      my_time_format(get_int(settings, kTimeFormat))
+      my_clock(clock), my_order(read_date_order(settings)), my_time_format(get_int(settings, kTimeFormat))
 {
     setWindowTitle(QStringLiteral("Velkor Crash Guard"));
-    SetDateOrder(my_order); // the process-wide order follows the setting each dialog reads
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(plain_label(
         QStringLiteral("You checked into this project at the date and time shown below, but never checked out."),

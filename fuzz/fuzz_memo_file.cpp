@@ -31,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     ProjectList first = sample_list();
     read_remembered_memos(std::string_view(reinterpret_cast<const char*>(data), size), first);
-    for (const Category& category : first.categories()) {
-        for (const Project& project : category.my_projects) {
-            for (const std::string& memo : project.my_memos) {
-                if (memo.size() > kMaxRememberedMemo)
+    for (std::size_t c = 0; c < first.n_categories(); ++c) {
+        for (std::size_t p = 0; p < first.n_projects(c); ++p) {
+            for (const std::string& memo : first.first_remembered_memo(c, p)) {
+                if (memo.size() > kMemoBufferBytes)
                     std::abort();
             }
         }

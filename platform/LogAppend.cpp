@@ -6,8 +6,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace velkor {
+
+LogAppend::LogAppend(SyncCall sync) : my_sync(sync ? std::move(sync) : SyncCall(::fsync)) {}
 
 LogAppend::~LogAppend()
 {
@@ -69,7 +72,7 @@ bool LogAppend::write(std::string_view bytes)
 
 bool LogAppend::flush()
 {
-    return ::fsync(my_fd) == 0 || fail();
+    return my_sync(my_fd) == 0 || fail();
 }
 
 bool LogAppend::close()
@@ -87,7 +90,7 @@ bool LogAppend::roll_back()
     my_opened = false;
     bool ok;
     if (my_fd >= 0) {
-        ok = ::ftruncate(my_fd, my_start_size) == 0 && ::fsync(my_fd) == 0;
+        ok = ::ftruncate(my_fd, my_start_size) == 0 && my_sync(my_fd) == 0;
         ::close(my_fd);
         my_fd = -1;
     } else {

@@ -2,6 +2,7 @@
 // Appending one record to the log so that it is either wholly on disk or not there at all.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -31,7 +32,11 @@ public:
 class LogAppend : public LogSink
 {
 public:
-    LogAppend() = default;
+    /// Forces a descriptor's data to disk: 0 on success, else -1 with errno set (fsync's contract).
+    using SyncCall = std::function<int(int fd)>;
+
+    /// sync is ::fsync unless a test watches it.
+    explicit LogAppend(SyncCall sync = nullptr);
     ~LogAppend() override;
     LogAppend(const LogAppend&) = delete;
     LogAppend& operator=(const LogAppend&) = delete;
@@ -48,6 +53,7 @@ public:
 private:
     bool fail();
 
+    SyncCall my_sync;
     std::string my_path;
     int my_fd = -1;
     std::int64_t my_start_size = 0;

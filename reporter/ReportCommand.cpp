@@ -1,8 +1,8 @@
 #include "reporter/ReportCommand.h"
 
+#include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
-#include "classlib/Utf8Text.h"
 #include "core/CommandLine.h"
 #include "core/LineReader.h"
 #include "core/ProjectFile.h"

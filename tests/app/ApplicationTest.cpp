@@ -1,5 +1,7 @@
 #include "app/Application.h"
+#include "app/ExitControl.h"
 #include "app/FrameWindow.h"
+#include "app/MainCommands.h"
 #include "app/MainVKWindow.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
@@ -101,8 +103,8 @@ TEST_F(ApplicationTest, BadArgumentsAndAHeldLockEndTheStartWithTheirMessages)
     prompt.clear();
     auto first = start({"-l", "shared.log"});
     ASSERT_TRUE(started);
-    EXPECT_EQ(first->log_file_path(), "shared.log");
-    EXPECT_EQ(first->mirror_path(), "shared.clg");
+    EXPECT_EQ(first->workspace().log_file(), "shared.log");
+    EXPECT_EQ(first->workspace().mirror_file(), "shared.clg");
     auto second = start({"-l", "shared.log"});
     EXPECT_FALSE(started);
     ASSERT_EQ(prompt.count(), 2u);
@@ -111,23 +113,23 @@ TEST_F(ApplicationTest, BadArgumentsAndAHeldLockEndTheStartWithTheirMessages)
               (Message{"Cannot start Velkor: the log file\n\"shared.log\"\nis currently in use by "
                        "another Velkor.",
                        "Error", Buttons::Ok, Icon::Stop}));
-    EXPECT_TRUE(first->log_lock().is_held());
+    EXPECT_TRUE(first->workspace().holds_log_lock());
 }
 
 TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
 {
     auto app = start();
     MainVKWindow* client = app->client();
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(client->exit_control().QueryClose());
     EXPECT_EQ(prompt.count(), 0u);
 
     put(app->settings(), kConfirmExit, "1");
     prompt.answer(Answer::No);
-    EXPECT_FALSE(client->QueryClose());
+    EXPECT_FALSE(client->exit_control().QueryClose());
     EXPECT_EQ(prompt.last(), (Message{"Do you really want to exit?", "Velkor", Buttons::YesNo, Icon::Question}));
     EXPECT_NE(ini().find("ConfirmExit=1"), std::string::npos); // the query flushes first
     prompt.answer(Answer::Yes);
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(client->exit_control().QueryClose());
 
     // The frame's close box asks the same question and stays open on No.
     app->show_main_window();
@@ -140,48 +142,71 @@ TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
     EXPECT_FALSE(app->quit_requested()); // closing is not the exit steps
 }
 
-TEST_F(ApplicationTest, QueryCloseWhileCheckedInFollowsExitWhileCheckedIn)
+// A main window whose session is checked in (a fake), for the close query's cases.
+class CheckedInClose : public ApplicationTest
 {
-    auto app = start();
-    app->set_project_list(std::make_unique<ProjectList>());
+protected:
+    CheckedInClose()
+    {
+        app = start();
+        app->lists().adopt(std::make_unique<ProjectList>());
+        app->set_session_control(&session);
+    }
+    ~CheckedInClose() override { app->set_session_control(nullptr); }
+    bool query_close() { return app->client()->exit_control().QueryClose(); }
+
+    std::unique_ptr<Application> app;
     FakeSession session;
-    app->set_session_control(&session);
-    MainVKWindow* client = app->client();
+};
+
+TEST_F(CheckedInClose, ExitWhileCheckedInMissingOr3RefusesWithItsMessage)
+{
     const Message must_check_out{"You must check out of the current project\nbefore Velkor can exit.",
                                  "You are still checked in!", Buttons::Ok, Icon::Exclamation};
-
-    // Missing from the settings: refused with the message.
-    EXPECT_FALSE(client->QueryClose());
+    EXPECT_FALSE(query_close());
     EXPECT_EQ(prompt.last(), must_check_out);
+    put(app->settings(), kExitWhileCheckedIn, "3");
+    EXPECT_FALSE(query_close());
+    EXPECT_EQ(prompt.count(), 2u);
+    EXPECT_EQ(session.check_outs, 0);
+}
 
+TEST_F(CheckedInClose, ExitWhileCheckedIn0ClosesOnlyAfterACheckOutThatHappened)
+{
     put(app->settings(), kExitWhileCheckedIn, "0");
     session.check_out_succeeds = false;
-    EXPECT_FALSE(client->QueryClose()); // a check-out that did not happen keeps the program running
+    EXPECT_FALSE(query_close()); // a check-out that did not happen keeps the program running
     session.check_out_succeeds = true;
-    EXPECT_TRUE(client->QueryClose());
+    EXPECT_TRUE(query_close());
     EXPECT_EQ(session.check_outs, 2);
-    EXPECT_TRUE(client->QueryClose()); // no longer checked in
+    EXPECT_TRUE(query_close()); // no longer checked in
     EXPECT_EQ(session.check_outs, 2);
-
-    session.checked_in = true;
-    prompt.clear();
-    put(app->settings(), kExitWhileCheckedIn, "1");
-    EXPECT_TRUE(client->QueryClose());
-    put(app->settings(), kExitWhileCheckedIn, "9");
-    EXPECT_TRUE(client->QueryClose());
     EXPECT_EQ(prompt.count(), 0u);
+}
 
+TEST_F(CheckedInClose, ExitWhileCheckedIn1OrAnUnknownValueClosesWithoutAWord)
+{
+    put(app->settings(), kExitWhileCheckedIn, "1");
+    EXPECT_TRUE(query_close());
+    put(app->settings(), kExitWhileCheckedIn, "9");
+    EXPECT_TRUE(query_close());
+    EXPECT_EQ(prompt.count(), 0u);
+    EXPECT_EQ(session.check_outs, 0);
+}
+
+TEST_F(CheckedInClose, ExitWhileCheckedIn2AsksAndFollowsTheAnswer)
+{
     put(app->settings(), kExitWhileCheckedIn, "2");
     prompt.answer(Answer::Cancel);
-    EXPECT_FALSE(client->QueryClose());
+    EXPECT_FALSE(query_close());
     EXPECT_EQ(prompt.last(), (Message{"Velkor is about to exit.\nDo you want to check out of your current project?",
                                       "You are still checked in!", Buttons::YesNoCancel, Icon::Question}));
     prompt.answer(Answer::No);
-    EXPECT_TRUE(client->QueryClose());
-    EXPECT_EQ(session.check_outs, 2);
+    EXPECT_TRUE(query_close());
+    EXPECT_EQ(session.check_outs, 0);
     prompt.answer(Answer::Yes);
-    EXPECT_TRUE(client->QueryClose());
-    EXPECT_EQ(session.check_outs, 3);
+    EXPECT_TRUE(query_close());
+    EXPECT_EQ(session.check_outs, 1);
 }
 
 TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFlags)
@@ -194,7 +219,7 @@ TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFla
     app->set_exit_hooks([&] { ++hot_key_released; }, nullptr);
 
     FakeSession session;
-    app->set_project_list(std::make_unique<ProjectList>());
+    app->lists().adopt(std::make_unique<ProjectList>());
     app->set_session_control(&session);
     QAction* exit_without = app->frame()->findChild<QAction*>("cmd9070");
     ASSERT_NE(exit_without, nullptr);
@@ -211,7 +236,7 @@ TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFla
 
     // Not checked in, it is plain Exit; the idle flags were saved by the first exit.
     app->set_session_control(&app->client()->engine());
-    app->client()->replace_program_wide_list(nullptr);
+    app->lists().adopt(nullptr);
     put(app->settings(), kConfirmExit, "1");
     prompt.answer(Answer::No);
     app->frame()->findChild<QAction*>("cmd9070")->trigger();
@@ -242,7 +267,7 @@ TEST_F(ApplicationTest, GeometryIsWrittenInPlaceOnMoveAndResizeAndKeepsTheRestOf
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->pos() == QPoint(120, 130) && frame->width() == 500; }));
     // The stored size is the outer one, frame included.
     QSize outer = frame->frameGeometry().size();
-    app->client()->command(kCmdExit);
+    app->client()->commands().run(kCmdExit);
     EXPECT_TRUE(app->quit_requested());
     app.reset();
     EXPECT_EQ(ini(), "; my settings\r\n[velkors]\r\nWindowPosition=120 130\r\nFavourite=blue\r\nWindowSize=" +

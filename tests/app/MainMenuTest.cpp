@@ -1,4 +1,13 @@
+// The menu bar made from the main window's command table: every item in order with its command
+// number, greyed until its feature exists, and the dynamic items following the menu state.
 #include "app/MainMenu.h"
+
+#include "app/Application.h"
+#include "app/FrameWindow.h"
+#include "app/MainCommands.h"
+#include "app/MainVKWindow.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempDir.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -10,14 +19,17 @@
 #include <vector>
 
 using namespace velkor;
+using namespace velkor::test;
 
 namespace {
 
-// "text=id" per item, "-" per separator, ">" before a sub-menu's items.
+// "text=id" per shown item, "-" per separator, ">" before a sub-menu's items.
 std::vector<std::string> describe(QMenu* menu)
 {
     std::vector<std::string> items;
     for (QAction* action : menu->actions()) {
+        if (!action->isVisible())
+            continue;
         if (action->isSeparator())
             items.push_back("-");
         else if (action->menu()) {
@@ -31,8 +43,14 @@ std::vector<std::string> describe(QMenu* menu)
     return items;
 }
 
+// The real command table of a main window, shown in a bar of its own with a state the test sets
+// and a run that only records.
 struct MenuFixture : ::testing::Test
 {
+    TempDir dir;
+    ScopedWorkingDir cwd{dir.path()};
+    ScriptedPrompt prompt;
+    std::unique_ptr<Application> app;
     QMainWindow frame;
     MenuState state;
     std::vector<int> commands;
@@ -40,9 +58,11 @@ struct MenuFixture : ::testing::Test
 
     void build()
     {
-        frame.menuBar()->addMenu("&File")->addAction("old item"); // an earlier plain File menu
+        app = std::make_unique<Application>(CommandLine("/x/velkor", {}), prompt);
+        ASSERT_TRUE(app->init_main_window());
         menu = new MainMenu(
-            frame.menuBar(), &frame, [this](int id) { commands.push_back(id); }, [this] { return state; });
+            frame.menuBar(), &frame, app->client()->commands().table(), [this](int id) { commands.push_back(id); },
+            [this] { return state; });
     }
     QMenu* top(int index) { return frame.menuBar()->actions().at(index)->menu(); }
 };
@@ -73,8 +93,12 @@ TEST_F(MenuFixture, BarHoldsEveryItemInOrderWithItsCommandNumber)
                  " Every time I check &in=11844", " Every time I check &out=11845"}));
     EXPECT_EQ(describe(top(4)), (V{"&Contents=104", "&Index=105", "-", "&Configure Help=11853", "-", "&About=1",
                                    "Enter tutorial mode=201"}));
+}
 
-    // Items of later dialogs are greyed; the working ones run their command.
+TEST_F(MenuFixture, ItemsOfLaterDialogsAreGreyedAndTheWorkingOnesRunTheirCommand)
+{
+    state.checked_in = true;
+    build();
     for (int id : {9071, 11849, 11850, 11854, 11848, 103, 104, 105, 11853, 1, 201})
         EXPECT_FALSE(menu->action(id)->isEnabled()) << id;
     for (int id : {11842, 9070, 102, 101, 11852, 11843, 11846}) {
@@ -89,7 +113,7 @@ TEST_F(MenuFixture, OpeningAMenuBringsTheDynamicItemsUpToDate)
     build();
     // Not checked in, project file read-only, memo mode "every check-out".
     state.can_change_projects = false;
-    state.memo_mode = 2;
+    state.memo_mode = AskMemoMode::EveryCheckOut;
     emit top(3)->aboutToShow();
     EXPECT_EQ(menu->action(11846)->text(), "Not checked in");
     EXPECT_FALSE(menu->action(11846)->isEnabled());
@@ -98,24 +122,41 @@ TEST_F(MenuFixture, OpeningAMenuBringsTheDynamicItemsUpToDate)
     EXPECT_FALSE(menu->action(11843)->isChecked());
     EXPECT_FALSE(menu->action(11844)->isChecked());
     EXPECT_TRUE(menu->action(11845)->isChecked());
-    // F2 stays bound to the project editor even while its item is greyed.
-    ASSERT_TRUE(menu->accelerator(2)->isEnabled());
-    EXPECT_EQ(menu->accelerator(2)->shortcut(), QKeySequence(Qt::Key_F2));
-    menu->accelerator(2)->trigger();
-    EXPECT_EQ(commands, std::vector<int>{101});
-    EXPECT_FALSE(menu->accelerator(4)->isEnabled()); // the note dialog comes later
 
     state = MenuState{};
     state.checked_in = true;
     state.tutorial_mode = true;
     emit top(4)->aboutToShow();
-    emit top(4)->aboutToShow();
     EXPECT_EQ(menu->action(11846)->text(), "&Enter memo now");
     EXPECT_TRUE(menu->action(11846)->isEnabled());
     EXPECT_EQ(menu->action(101)->text(), "Add/delete/&change projects    F2");
     EXPECT_TRUE(menu->action(11843)->isChecked());
-    // The tutorial item is appended once and follows the mode.
-    ASSERT_EQ(top(4)->actions().size(), 7);
-    EXPECT_EQ(top(4)->actions().at(6)->text(), "Leave tutorial mode");
-    EXPECT_EQ(top(4)->actions().at(6)->objectName(), "cmd202");
+    // The seventh item of Help follows the mode.
+    EXPECT_EQ(describe(top(4)).back(), "Leave tutorial mode=202");
+    EXPECT_EQ(describe(top(4)).size(), 7u);
+}
+
+TEST_F(MenuFixture, AcceleratorsStayBoundWhileTheirItemIsGreyed)
+{
+    build();
+    state.can_change_projects = false;
+    menu->refresh();
+    ASSERT_TRUE(menu->accelerator(2)->isEnabled());
+    EXPECT_EQ(menu->accelerator(2)->shortcut(), QKeySequence(Qt::Key_F2));
+    menu->accelerator(2)->trigger();
+    EXPECT_EQ(commands, std::vector<int>{101});
+    // The help viewer, the Options dialog and the note dialog come later.
+    EXPECT_FALSE(menu->accelerator(1)->isEnabled());
+    EXPECT_FALSE(menu->accelerator(3)->isEnabled());
+    EXPECT_FALSE(menu->accelerator(4)->isEnabled());
+    EXPECT_EQ(menu->accelerator(4)->data().toInt(), 11855);
+}
+
+TEST_F(MenuFixture, TheMainWindowsFrameRunsItsCommandsFromItsOwnBar)
+{
+    build();
+    QAction* clear = app->frame()->findChild<QAction*>("cmd11842");
+    ASSERT_NE(clear, nullptr);
+    EXPECT_TRUE(clear->isEnabled());
+    EXPECT_NE(app->frame()->findChild<QAction*>("accF2"), nullptr);
 }

@@ -52,9 +52,12 @@ TEST(ColorText, BackgroundComesFromTheSettingOrFromTheButtonFace)
 TEST(FontDescription, ParsesFifteenFieldsAndLeavesUnreadableOnesAlone)
 {
     FontDescription font;
-    parse_font(kFont.default_text, font);
+    const std::string stored_default = "-13,0,0,0,700,100,0,0,0,0,1,2,1,34,System";
+    PrivateIniFile none("no-such-folder/velkors.ini");
+    EXPECT_EQ(get(none, kFont), stored_default) << "the default of the setting";
+    parse_font(stored_default, font);
     EXPECT_EQ(font, FontDescription());
-    EXPECT_EQ(format_font(font), kFont.default_text);
+    EXPECT_EQ(format_font(font), stored_default);
 
     parse_font("-16 ; 1;2;3;400;120;1;1;1;238;3;2;5;49; Courier New", font);
     EXPECT_EQ(font.height, -16);

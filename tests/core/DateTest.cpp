@@ -35,12 +35,6 @@ TEST(Date, ParsesEachOrderWithTheMissingYearFromTheClock)
          {"7-3/2024", "7/3/", "3/7/1850", "3/7/2024x", "3/7/-1900", "2/30/2024", "", "3/7/99999999999"})
         EXPECT_EQ(parse(text, 0), "invalid") << text;
     EXPECT_EQ(parse("2024/3-7", 2), "invalid");
-
-    SetDateOrder(1);
-    EXPECT_EQ(parse("7/3/2024", kProcessDateOrder), "2024-3-7");
-    SetDateOrder(2);
-    EXPECT_EQ(parse("2024/3/7", kProcessDateOrder), "2024-3-7");
-    SetDateOrder(0);
 }
 
 TEST(Date, ConstructionNormalisesYearsAndValidatesDays)

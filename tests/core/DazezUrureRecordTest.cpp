@@ -23,44 +23,95 @@ const std::string kSampleLck = "\x01\x00\x00\x00"
                                "\x04\x00\x00\x00"
                                "X\tY\0"s;
 
+RecordWriteResult write_sample(DazezUrureRecord& record)
+{
+    const DazezUrureData d = sample();
+    return record.WriteDazezUrureRecord(1, d.check_in_time, d.check_in_date, d.category, d.project, 2550, d.memo,
+                                        d.environment);
+}
+
 TEST(DazezUrureRecordTest, BytesOfTheLockRecordAndTheMirror)
 {
     TempDir dir;
     MemoryStore store;
     store.bytes = std::string(100, '#'); // an older, longer record
     DazezUrureRecord record(&store, dir.file("velkors.clg"));
-    DazezUrureData d = sample();
-    record.WriteDazezUrureRecord(1, d.check_in_time, d.check_in_date, d.category, d.project, 2550, d.memo,
-                                 d.environment);
+    ASSERT_EQ(write_sample(record), RecordWriteResult::Written);
 
     EXPECT_EQ(store.bytes.substr(0, kSampleLck.size()), kSampleLck);
     EXPECT_EQ(store.bytes.substr(kSampleLck.size()), std::string(100 - kSampleLck.size(), '#')); // never truncated
     EXPECT_EQ(read_file(dir.file("velkors.clg")), "\x05\x09\x07\x00\xE8\x07\x00\x00\x07\x03"
                                                   "Work\nReport\n2550\na\\/b\nX\tY\n"s);
+}
 
-    // The memo's line break survives the binary record as it was typed.
+TEST(DazezUrureRecordTest, ReadBackKeepsTheMemoAsTypedAndCutsAnOverLongOne)
+{
+    MemoryStore store;
+    DazezUrureRecord record(&store, "");
+    ASSERT_EQ(write_sample(record), RecordWriteResult::Written);
     DazezUrureData back;
     ASSERT_TRUE(record.ReadDazezUrureRecord(back));
     EXPECT_EQ(back.memo, "a\r\nb");
     EXPECT_EQ(EncodeLckRecord(back), kSampleLck);
-    // Long strings are read in pieces and joined; an over-long memo is cut to what the record keeps.
+
+    // Long strings are read in pieces and joined; an over-long memo is cut to the 1009 bytes kept.
+    DazezUrureData d = sample();
     d.category = std::string(700, 'c');
-    d.memo = std::string(kRecordMemoBytes + 50, 'm');
+    d.memo = std::string(1060, 'm');
     store.bytes = EncodeLckRecord(d);
     ASSERT_TRUE(DecodeLckRecord(store, back));
     EXPECT_EQ(back.category, d.category);
-    EXPECT_EQ(back.memo, std::string(kRecordMemoBytes - 1, 'm'));
+    EXPECT_EQ(back.memo, std::string(1009, 'm'));
+}
 
-    // State 0 overwrites only the state and removes the mirror.
-    record.clear();
+TEST(DazezUrureRecordTest, ClearingOverwritesOnlyTheStateAndRemovesTheMirror)
+{
+    TempDir dir;
+    MemoryStore store;
+    DazezUrureRecord record(&store, dir.file("velkors.clg"));
+    ASSERT_EQ(write_sample(record), RecordWriteResult::Written);
+    EXPECT_EQ(record.clear(), RecordWriteResult::Written);
     EXPECT_EQ(store.bytes.substr(0, 8), "\x00\x00\x00\x00\x05\x09\x07\x00"s);
     EXPECT_FALSE(std::filesystem::exists(dir.file("velkors.clg")));
+    DazezUrureData back;
     EXPECT_FALSE(record.ReadDazezUrureRecord(back));
+    EXPECT_EQ(record.clear(), RecordWriteResult::Written) << "a mirror already gone is no failure";
+}
 
-    // A link planted in the mirror's place is replaced, never written through.
+TEST(DazezUrureRecordTest, WriteFailuresAreReturned)
+{
+    TempDir dir;
+    MemoryStore store;
+    DazezUrureRecord none;
+    EXPECT_EQ(write_sample(none), RecordWriteResult::NoRecordFile);
+    EXPECT_EQ(none.clear(), RecordWriteResult::NoRecordFile);
+
+    // The lock file refuses: the record is not kept, and the mirror is not touched.
+    store.fail_writes = true;
+    DazezUrureRecord refused(&store, dir.file("velkors.clg"));
+    EXPECT_EQ(write_sample(refused), RecordWriteResult::RecordFailed);
+    EXPECT_EQ(refused.clear(), RecordWriteResult::RecordFailed);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("velkors.clg")));
+
+    // The record is kept but its mirror cannot be written, or (a folder in its place) not deleted.
+    store.fail_writes = false;
+    DazezUrureRecord no_mirror(&store, dir.file("missing/velkors.clg"));
+    EXPECT_EQ(write_sample(no_mirror), RecordWriteResult::MirrorFailed);
+    EXPECT_EQ(store.bytes.substr(0, kSampleLck.size()), kSampleLck);
+    std::filesystem::create_directories(dir.file("velkors.clg/inside"));
+    DazezUrureRecord stuck(&store, dir.file("velkors.clg"));
+    EXPECT_EQ(stuck.clear(), RecordWriteResult::MirrorFailed);
+    EXPECT_EQ(store.bytes.substr(0, 4), "\x00\x00\x00\x00"s);
+}
+
+TEST(DazezUrureRecordTest, ALinkPlantedInTheMirrorsPlaceIsReplacedNeverWrittenThrough)
+{
+    TempDir dir;
+    MemoryStore store;
+    DazezUrureRecord record(&store, dir.file("velkors.clg"));
     write_file(dir.file("other.txt"), "someone's file");
     std::filesystem::create_symlink("other.txt", dir.file("velkors.clg"));
-    record.WriteDazezUrureRecord(1, d.check_in_time, d.check_in_date, "Work", "Report", 0, "", "");
+    ASSERT_EQ(write_sample(record), RecordWriteResult::Written);
     EXPECT_EQ(read_file(dir.file("other.txt")), "someone's file");
     EXPECT_FALSE(std::filesystem::is_symlink(dir.file("velkors.clg")));
 }

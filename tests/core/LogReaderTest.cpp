@@ -38,9 +38,10 @@ TEST(LogReaderTest, WrittenRecordsReadBackWithTheirDatesNamesAndDurations)
     list.add_project(0, "Report 2", false);
     list.add_category("Home\x01", 0, false); // names pass through byte for byte
     list.add_project(1, "Garden", false);
-    set_log_file_name(dir.file("velkors.log"));
+    const std::string log = dir.file("velkors.log");
     LogWriter writer(
-        prompt, settings, [&]() -> const ProjectList& { return list; }, [] { return std::string("a\tb"); }, [] {});
+        prompt, settings, [&] { return log; }, [&]() -> const ProjectList& { return list; },
+        [] { return std::string("a\tb"); }, [] {});
 
     struct Session
     {
@@ -59,9 +60,10 @@ TEST(LogReaderTest, WrittenRecordsReadBackWithTheirDatesNamesAndDurations)
         {{2024, 7, 3}, {0, 14, 0, 0}, {2024, 7, 3}, {0, 14, 0, 0}, 0, 0},          // a note
     };
     for (const Session& s : sessions)
-        ASSERT_EQ(writer.AppendLogRecord(s.ci_date, s.ci_time, s.co_date, s.co_time, s.c, 0, "memo\r\nmore"), 1);
+        ASSERT_EQ(writer.AppendLogRecord(s.ci_date, s.ci_time, s.co_date, s.co_time, s.c, 0, "memo\r\nmore"),
+                  AppendResult::Written);
 
-    std::FILE* file = std::fopen(log_file_name().c_str(), "rb");
+    std::FILE* file = std::fopen(log.c_str(), "rb");
     ASSERT_NE(file, nullptr);
     LogLineReader reader(file);
     LogRecordParser parser;
@@ -172,7 +174,7 @@ TEST(LogReaderTest, LineEndsAndOverlongLines)
 {
     const std::string record = "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t0.00";
     // The tail of a long line would parse as a record of its own if it came back as a line.
-    const std::string long_line = "x" + std::string(kMaxLogLineLength - 1, 'y') + record;
+    const std::string long_line = "x" + std::string(1770, 'y') + record; // lines are cut after 1771 characters
     const std::string huge_line = std::string(200000, 'z') + record;
     const std::string text = "a\r\nb\n\r\n" + long_line + "\r\n" + huge_line + "\nlast\r";
 
@@ -183,8 +185,8 @@ TEST(LogReaderTest, LineEndsAndOverlongLines)
     ASSERT_NE(file, nullptr);
     LogLineReader from_file(file);
 
-    const std::vector<std::string> expected = {
-        "a", "b", "", long_line.substr(0, kMaxLogLineLength), huge_line.substr(0, kMaxLogLineLength), "last"};
+    const std::vector<std::string> expected = {"a",   "b", "", long_line.substr(0, 1771), huge_line.substr(0, 1771),
+                                               "last"};
     EXPECT_EQ(lines_of(from_memory), expected);
     EXPECT_EQ(lines_of(from_file), expected);
     std::fclose(file);

@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <filesystem>
 
 using namespace velkor;
 using velkor::test::read_file;
@@ -63,6 +63,7 @@ protected:
     std::unique_ptr<char[]> allocate(std::size_t) override { throw std::bad_alloc(); }
 };
 
+constexpr AppendResult kWritten = AppendResult::Written;
 constexpr char kLine[] = "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t0.00\r\n";
 
 class LogWriterTest : public ::testing::Test
@@ -72,7 +73,6 @@ protected:
     {
         list.add_category("Work", 0, false);
         list.add_project(0, "Report", false);
-        set_log_file_name(log);
     }
 
     template <class Writer = LogWriter>
@@ -80,11 +80,11 @@ protected:
                                         std::unique_ptr<LogSink> sink = nullptr)
     {
         return std::make_unique<Writer>(
-            prompt, settings, [this]() -> const ProjectList& { return list; }, [this] { return environment; },
-            [this] { ++quit_requests; }, switches, std::move(sink));
+            prompt, settings, [this] { return log; }, [this]() -> const ProjectList& { return list; },
+            [this] { return environment; }, [this] { ++quit_requests; }, switches, std::move(sink));
     }
 
-    int append(LogWriter& writer, std::string_view memo = {})
+    AppendResult append(LogWriter& writer, std::string_view memo = {})
     {
         return writer.AppendLogRecord(date, TimeRec{5, 9, 0, 0}, date, TimeRec{30, 17, 0, 9}, 0, 0, memo);
     }
@@ -102,26 +102,26 @@ protected:
 TEST_F(LogWriterTest, RecordsAreWrittenByteForByte)
 {
     auto writer = make_writer();
-    EXPECT_EQ(append(*writer), 1);
+    EXPECT_EQ(append(*writer), kWritten);
 
     list.set_category_rate(0, 2550);
-    EXPECT_EQ(append(*writer), 1); // category rate, project unset
+    EXPECT_EQ(append(*writer), kWritten); // category rate, project unset
     list.set_project_rate(0, 0, 0);
-    EXPECT_EQ(append(*writer), 1); // a project rate of 0 wins
+    EXPECT_EQ(append(*writer), kWritten); // a project rate of 0 wins
     list.set_category_rate(0, -1);
     list.set_project_rate(0, 0, -1);
     put_int(settings, kRate, 1234);
-    EXPECT_EQ(append(*writer), 1); // falls back to the setting
+    EXPECT_EQ(append(*writer), kWritten); // falls back to the setting
 
     put_int(settings, kRate, 0);
     environment = "x";
-    EXPECT_EQ(append(*writer), 1); // empty memo field kept before the environment
+    EXPECT_EQ(append(*writer), kWritten); // empty memo field kept before the environment
     environment = "\t";
-    EXPECT_EQ(append(*writer), 1); // two empty values
+    EXPECT_EQ(append(*writer), kWritten); // two empty values
     environment.clear();
-    EXPECT_EQ(append(*writer, "a\r\nb"), 1);
-    EXPECT_EQ(append(*writer, "a\nb\rc\td"), 1);
-    EXPECT_EQ(writer->AppendLogRecord(date, TimeRec{0, 14, 0, 0}, date, TimeRec{0, 14, 0, 0}, 0, 0, "note"), 1);
+    EXPECT_EQ(append(*writer, "a\r\nb"), kWritten);
+    EXPECT_EQ(append(*writer, "a\nb\rc\td"), kWritten);
+    EXPECT_EQ(writer->AppendLogRecord(date, TimeRec{0, 14, 0, 0}, date, TimeRec{0, 14, 0, 0}, 0, 0, "note"), kWritten);
 
     const std::string head = "2024/03/07\t09:05:00\t2024/03/07\t17:30:09\tWork\tReport\t";
     EXPECT_EQ(read_file(log), std::string(kLine) + head + "25.50\r\n" + head + "0.00\r\n" + head + "12.34\r\n" + head +
@@ -135,11 +135,11 @@ TEST_F(LogWriterTest, BufferGrowsToNeededPlus512AndIsReused)
 {
     auto writer = make_writer();
     EXPECT_EQ(writer->buffer_capacity(), 0u);
-    append(*writer);
+    ASSERT_EQ(append(*writer), kWritten);
     EXPECT_EQ(writer->buffer_capacity(), 4u + 6u + 50u + 512u);
-    append(*writer, std::string(500, 'm'));
+    ASSERT_EQ(append(*writer, std::string(500, 'm')), kWritten);
     EXPECT_EQ(writer->buffer_capacity(), 572u); // still fits
-    append(*writer, std::string(1000, 'm'));
+    ASSERT_EQ(append(*writer, std::string(1000, 'm')), kWritten);
     EXPECT_EQ(writer->buffer_capacity(), 1000u + 4u + 6u + 50u + 512u);
 }
 
@@ -168,59 +168,107 @@ TEST_F(LogWriterTest, FailedAppendLeavesTheLogAsItWasAndRetryWritesOnce)
         sink.bytes_before_failure = 20;
         prompt.clear();
         prompt.answer(Answer::Retry);
-        EXPECT_EQ(append(*writer), 4);
+        EXPECT_EQ(append(*writer), AppendResult::Retry);
         prompt.answer(Answer::Cancel);
-        EXPECT_EQ(append(*writer), 2);
+        EXPECT_EQ(append(*writer), AppendResult::Cancel);
         ASSERT_EQ(prompt.count(), 2u);
         EXPECT_EQ(prompt.last(), (Message{text, log, Buttons::RetryCancel, Icon::Exclamation}));
         EXPECT_EQ(read_file(log), before);
     }
 
     sink.fail_at = FailingSink::Step::None;
-    EXPECT_EQ(append(*writer), 1);
+    EXPECT_EQ(append(*writer), kWritten);
     EXPECT_EQ(read_file(log), before + kLine);
+}
 
-    // A failed first record leaves no file; a real open failure (a folder in its place) touches nothing.
-    std::filesystem::remove(log);
-    sink.fail_at = FailingSink::Step::Write;
-    EXPECT_EQ(append(*writer), 2);
+TEST_F(LogWriterTest, AFailedFirstRecordLeavesNoFile)
+{
+    auto owned = std::make_unique<FailingSink>();
+    owned->fail_at = FailingSink::Step::Write;
+    owned->bytes_before_failure = 20;
+    auto writer = make_writer(kLockdownSwitches, std::move(owned));
+    EXPECT_EQ(append(*writer), AppendResult::Cancel);
     EXPECT_FALSE(std::filesystem::exists(log));
-    std::filesystem::create_directory(log);
-    EXPECT_EQ(append(*make_writer()), 2);
-    EXPECT_TRUE(std::filesystem::is_directory(log));
+}
 
-    // A FIFO is no log: refused, with or without a reader, instead of waited on or written to.
-    const std::string fifo = dir.file("fifo.log");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    set_log_file_name(fifo);
-    EXPECT_EQ(append(*make_writer()), 2);
-    int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
-    EXPECT_EQ(append(*make_writer()), 2);
+TEST_F(LogWriterTest, AFolderInThePlaceOfTheLogIsLeftAlone)
+{
+    std::filesystem::create_directory(log);
+    EXPECT_EQ(append(*make_writer()), AppendResult::Cancel);
+    EXPECT_EQ(prompt.last().caption, log);
+    EXPECT_TRUE(std::filesystem::is_directory(log));
+}
+
+TEST_F(LogWriterTest, AFifoIsNoLogAndIsNeitherWaitedOnNorWrittenTo)
+{
+    log = dir.file("fifo.log");
+    ASSERT_EQ(::mkfifo(log.c_str(), 0600), 0);
+    EXPECT_EQ(append(*make_writer()), AppendResult::Cancel);
+    int reader = ::open(log.c_str(), O_RDONLY | O_NONBLOCK);
+    EXPECT_EQ(append(*make_writer()), AppendResult::Cancel);
     char byte;
     EXPECT_EQ(::read(reader, &byte, 1), 0); // nothing was written into it
     ::close(reader);
 }
 
+TEST_F(LogWriterTest, ARecordIsSyncedToDiskBeforeItIsReportedWritten)
+{
+    // The sync sees the descriptor of the log with the whole record already in it.
+    std::vector<std::int64_t> sizes_at_sync;
+    auto watching = [&](int fd) {
+        struct stat st
+        {
+        };
+        ::fstat(fd, &st);
+        sizes_at_sync.push_back(st.st_size);
+        return ::fsync(fd);
+    };
+    write_file(log, "old\r\n");
+    auto writer = make_writer(kLockdownSwitches, std::make_unique<LogAppend>(watching));
+    ASSERT_EQ(append(*writer), kWritten);
+    EXPECT_EQ(sizes_at_sync, std::vector<std::int64_t>{static_cast<std::int64_t>(5 + std::string(kLine).size())});
+}
+
+TEST_F(LogWriterTest, AFailedSyncIsAWriteFailureAndTheRecordIsTakenBackOut)
+{
+    int syncs = 0;
+    auto failing_once = [&](int fd) {
+        if (++syncs > 1)
+            return ::fsync(fd);
+        errno = EIO;
+        return -1;
+    };
+    write_file(log, "old\r\n");
+    auto writer = make_writer(kLockdownSwitches, std::make_unique<LogAppend>(failing_once));
+    EXPECT_EQ(append(*writer), AppendResult::Cancel);
+    EXPECT_EQ(prompt.last().text.substr(0, 29), "Cannot write to the log file!");
+    EXPECT_EQ(read_file(log), "old\r\n");
+}
+
 TEST_F(LogWriterTest, AllocationFailureWarnsAndAsksToQuit)
 {
     write_file(log, "old\r\n");
-    EXPECT_NE(append(*make_writer<NoMemoryWriter>()), 1);
+    EXPECT_EQ(append(*make_writer<NoMemoryWriter>()), AppendResult::Cancel);
     EXPECT_EQ(prompt.last(), (Message{"Impossible memory allocation failure!", "Error", Buttons::Ok, Icon::None}));
     EXPECT_EQ(quit_requests, 1);
     EXPECT_EQ(read_file(log), "old\r\n");
 }
 
-TEST_F(LogWriterTest, LockdownSwitchesAndScrambledRecords)
+TEST(LockdownSwitches, AllOffAsDeliveredAndAFeatureCountsOnlyWithTheMasterSwitch)
 {
-    for (std::size_t f = 0; f < kLockdownFeatureCount; ++f)
+    for (std::size_t f = 0; f < 8; ++f) // the eight feature switches
         EXPECT_FALSE(lockdown_on(static_cast<LockdownFeature>(f)));
     const auto scrambled = LockdownSwitches().with(LockdownFeature::ScrambledRecords, 1);
     EXPECT_FALSE(scrambled.is_on(LockdownFeature::ScrambledRecords)); // the master switch is off
     EXPECT_TRUE(scrambled.with_master(true).is_on(LockdownFeature::ScrambledRecords));
+}
 
+TEST_F(LogWriterTest, ScrambledRecordsStartWithTheirKeyByte)
+{
+    const auto scrambled = LockdownSwitches().with(LockdownFeature::ScrambledRecords, 1);
     // Second 9: key = (9 + 65) | 0x80 = 0xCA; r runs 0xCA, 0xC1, 0xD8, 0xCF (step 202 % 30 + 1 = 23, & 0xDF).
     auto writer = make_writer(scrambled.with_master(true));
-    EXPECT_EQ(append(*writer), 1);
+    EXPECT_EQ(append(*writer), kWritten);
     const std::string bytes = read_file(log);
     ASSERT_EQ(bytes.size(), 1 + std::string(kLine).size());
     EXPECT_EQ(bytes.substr(0, 5), "\xCA\xF8\xF1\xEA\xFB"); // key, then "2024" scrambled

@@ -7,16 +7,22 @@ namespace {
 
 using MemoRequestTest = SessionFixture;
 
-TEST(MemoText, AskMemoModeTrimAndCut)
+TEST(MemoText, TheAskMemoSettingGivesTheModeByItsFirstLetter)
 {
-    EXPECT_EQ(std::vector<int>({AskMemoMode("i"), AskMemoMode("Yes"), AskMemoMode("O"), AskMemoMode("n"),
-                                AskMemoMode("x"), AskMemoMode("")}),
-              std::vector<int>({1, 1, 2, 0, 0, 0}));
+    using M = AskMemoMode;
+    EXPECT_EQ(
+        std::vector<M>({ParseAskMemo("i"), ParseAskMemo("Yes"), ParseAskMemo("O"), ParseAskMemo("n"), ParseAskMemo("x"),
+                        ParseAskMemo("")}),
+        std::vector<M>({M::EveryCheckIn, M::EveryCheckIn, M::EveryCheckOut, M::ShiftOnly, M::ShiftOnly, M::ShiftOnly}));
+    EXPECT_EQ(std::string(AskMemoSetting(M::ShiftOnly)) + AskMemoSetting(M::EveryCheckIn) +
+                  AskMemoSetting(M::EveryCheckOut),
+              "nio");
+}
+
+TEST(MemoText, TrimmingTakesBlanksOfEveryKindFromBothEnds)
+{
     EXPECT_EQ(TrimMemo(" \t\r\n\v\fa b\r\n \f"), "a b");
-    // 1009 bytes fit; a cut never leaves half of a two-byte character behind.
-    std::string x1008(kMemoMaxBytes - 1, 'x');
-    EXPECT_EQ(cut_utf8(x1008 + "y", kMemoMaxBytes), x1008 + "y");
-    EXPECT_EQ(cut_utf8(x1008 + "\xC3\xA9", kMemoMaxBytes), x1008);
+    EXPECT_EQ(TrimMemo(" \r\n "), "");
 }
 
 TEST_F(MemoRequestTest, WhenToAsk)
@@ -26,7 +32,7 @@ TEST_F(MemoRequestTest, WhenToAsk)
     EXPECT_TRUE(m.ShouldAskForMemo(true, 0, 0, MemoPurpose::CheckIn)); // Shift wins over "never"
     EXPECT_FALSE(m.ShouldAskForMemo(false, 0, 0, MemoPurpose::CheckOut));
     // Project default, category at check-out, mode at check-in: the category decides.
-    m.set_ask_memo_mode(1);
+    m.set_ask_memo_mode(AskMemoMode::EveryCheckIn);
     list.set_category_memo_behavior(0, MemoBehavior::AtCheckOut);
     EXPECT_FALSE(m.ShouldAskForMemo(false, 0, 1, MemoPurpose::CheckIn));
     EXPECT_TRUE(m.ShouldAskForMemo(false, 0, 1, MemoPurpose::CheckOut));
@@ -47,6 +53,18 @@ TEST_F(MemoRequestTest, OkTrimsAndRemembersAndInitialTextsFollowThePurpose)
     EXPECT_EQ(dialogs.memo_initial, (std::vector<std::string>{"older", "report draft"}));
 }
 
+TEST_F(MemoRequestTest, AnEnteredMemoIsCutTo1009BytesBeforeTrimming)
+{
+    SessionEngine& e = start();
+    // 1008 x, then a two-byte character that does not fit whole, then trailing blanks.
+    dialogs.memos = {{MemoDialogResult::Ok, std::string(1008, 'x') + "\xC3\xA9  "},
+                     {MemoDialogResult::Ok, std::string(1009, 'y') + "z"}};
+    ASSERT_TRUE(e.CheckIn(0, 0, true));
+    EXPECT_EQ(e.state().memo, std::string(1008, 'x'));
+    ASSERT_TRUE(e.EnterMemoNow());
+    EXPECT_EQ(e.state().memo, std::string(1009, 'y'));
+}
+
 TEST_F(MemoRequestTest, NoMemoAndBlankOkAreDeclinedForTheWholeSession)
 {
     SessionEngine& e = start();
@@ -62,6 +80,12 @@ TEST_F(MemoRequestTest, NoMemoAndBlankOkAreDeclinedForTheWholeSession)
     EXPECT_EQ(open.memo, "hedge");
     ASSERT_TRUE(e.CheckOut(true));
     EXPECT_EQ(dialogs.memo_initial, (std::vector<std::string>{"weeding", "", ""}));
+}
+
+TEST_F(MemoRequestTest, MemoNowAfterNoMemoStartsEmptyAndOnlyItsOkWritesCloseAfterMemo)
+{
+    SessionEngine& e = start();
+    list.remember_memo(1, 0, "weeding");
     // Memo-now with an empty session memo offers no remembered memo; its Cancel leaves
     // CloseAfterMemo unwritten, its OK writes it. A cancelled check-in memo leaves the program idle.
     dialogs.memos = {{MemoDialogResult::NoMemo, ""}, {MemoDialogResult::Cancel, "lost"}, {MemoDialogResult::Ok, "k"}};

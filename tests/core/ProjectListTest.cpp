@@ -44,26 +44,31 @@ TEST(ProjectList, SortIgnoresCaseFirstAndKeepsTheCheckedInProject)
         EXPECT_EQ(list.current_category_name(), name);
         EXPECT_EQ(list.current_project(), 0u);
     }
+}
 
-    // Letters fold to upper case, so "_" (0x5F) sorts after every letter; bytes are unsigned.
+TEST(ProjectList, SortFoldsLettersToUpperCaseAndComparesUnsignedBytes)
+{
+    // "_" (0x5F) sorts after every letter; a UTF-8 lead byte after everything ASCII.
     ProjectList list = list_of({"_x", "\xC3\xA9t\xC3\xA9", "Zed", "apple"});
     list.sort_categories();
     EXPECT_EQ(category_names(list), (std::vector<std::string>{"apple", "Zed", "_x", "\xC3\xA9t\xC3\xA9"}));
+}
 
-    // With two equal names the checked-in project is followed, not the first of that name.
+TEST(ProjectList, SortFollowsTheCheckedInProjectNotTheFirstOfItsName)
+{
     ProjectList dup = list_of({"Other", "Work"});
     for (const char* name : {"b", "a", "b"})
         dup.add_project(1, name, false);
     dup.set_project_rate(1, 2, 222);
     dup.set_current(1, 2);
     dup.sort_projects(0);
-    EXPECT_EQ(dup.current_project(), 2u);
+    EXPECT_EQ(dup.current_project(), 2u) << "another category's sort moves nothing";
     dup.sort_projects(1);
     EXPECT_EQ(dup.project_name(1, 0), "a");
     EXPECT_EQ(dup.project_rate(1, dup.current_project()), 222);
 }
 
-TEST(ProjectList, DeleteAndSwapMoveTheCheckedInIndices)
+TEST(ProjectList, DeletesAndSwapsMoveTheCheckedInIndices)
 {
     ProjectList list = list_of({"A", "B", "C", "D"}, 5);
     list.set_current(2, 4);
@@ -80,10 +85,14 @@ TEST(ProjectList, DeleteAndSwapMoveTheCheckedInIndices)
     list.swap_categories(0, 1);
     EXPECT_EQ(list.current_category(), 0u);
     EXPECT_EQ(list.current_project_name(), "p4");
+}
 
-    // Deleting the checked-in project itself leaves no check-in rather than a neighbour.
-    list.delete_project(0, 0);
-    EXPECT_FALSE(list.is_current_project());
+TEST(ProjectList, DeletingTheCheckedInProjectOrItsCategoryLeavesNoCheckIn)
+{
+    ProjectList list = list_of({"A", "B"}, 2);
+    list.set_current(0, 1);
+    list.delete_project(0, 1);
+    EXPECT_FALSE(list.is_current_project()) << "not a neighbour either";
     list.set_current(1, 0);
     list.delete_category(1);
     EXPECT_FALSE(list.is_current_project());

@@ -30,45 +30,64 @@ TEST_F(SessionEngineTest, ClickingAnotherProjectRecordsTheOldSessionUnlessTheWri
     EXPECT_EQ(open.project + " " + std::to_string(open.check_in_time.minute), "Garden 15");
 }
 
-TEST_F(SessionEngineTest, CheckOutBeforeCheckInChoices)
+// Checked in for `seconds` on project p of Work, with the check-out dated ten minutes back.
+class CheckOutBeforeCheckIn : public SessionFixture
 {
-    SessionEngine& e = start();
-    // Checked in for `seconds` on project p with the clock set ten minutes back.
-    auto check_in_too_far_back = [&](std::size_t p, long seconds) {
+protected:
+    void check_in_too_far_back(std::size_t p, long seconds)
+    {
+        SessionEngine& e = engine ? *engine : start();
         e.reset_offset();
         ASSERT_TRUE(e.CheckIn(0, p, false));
         clock.advance(seconds);
         e.set_offset(600);
-    };
-    check_in_too_far_back(0, 120);
-    // Cancel stays checked in; Fix the time re-tests the new offset (400 still too far back);
-    // an adjust Cancel stays checked in; Save records a zero-length session.
-    dialogs.choices = {CoBeforeCiChoice::Cancel, CoBeforeCiChoice::FixTheTime, CoBeforeCiChoice::FixTheTime,
-                       CoBeforeCiChoice::Save};
-    dialogs.adjusts = {400, std::nullopt};
-    EXPECT_FALSE(e.CheckOut(false));
-    EXPECT_FALSE(e.CheckOut(false));
-    EXPECT_TRUE(e.is_checked_in());
-    ASSERT_TRUE(e.CheckOut(false));
-    EXPECT_EQ(dialogs.shortfalls, (std::vector<long>{480, 480, 280, 280}));
-    EXPECT_EQ(dialogs.adjusted.at(0), std::make_pair(AdjustMode::CheckOut, 120L));
-    EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\r\n");
+    }
+};
 
-    // Discard writes nothing and still leaves the program idle.
+TEST_F(CheckOutBeforeCheckIn, CancelAndAFixThatStillFallsBeforeTheCheckInStayCheckedIn)
+{
+    check_in_too_far_back(0, 120);
+    // Cancel; Fix the time to 400 s back, still too far, then Cancel in the adjust dialog.
+    dialogs.choices = {CoBeforeCiChoice::Cancel, CoBeforeCiChoice::FixTheTime, CoBeforeCiChoice::FixTheTime};
+    dialogs.adjusts = {400, std::nullopt};
+    EXPECT_FALSE(engine->CheckOut(false));
+    EXPECT_FALSE(engine->CheckOut(false));
+    EXPECT_TRUE(engine->is_checked_in() && record_open());
+    EXPECT_EQ(dialogs.shortfalls, (std::vector<long>{480, 480, 280}));
+    EXPECT_EQ(dialogs.adjusted.at(0), std::make_pair(AdjustMode::CheckOut, 120L));
+    EXPECT_FALSE(std::filesystem::exists(log_path));
+}
+
+TEST_F(CheckOutBeforeCheckIn, SaveRecordsASessionOfLengthZeroAtTheCheckInMoment)
+{
+    check_in_too_far_back(0, 120);
+    dialogs.choices = {CoBeforeCiChoice::Save};
+    ASSERT_TRUE(engine->CheckOut(false));
+    EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\r\n");
+    EXPECT_EQ(list.project_seconds(0, 0), 0u);
+}
+
+TEST_F(CheckOutBeforeCheckIn, DiscardWritesNothingAndStillLeavesTheProgramIdle)
+{
     check_in_too_far_back(1, 120);
     dialogs.choices = {CoBeforeCiChoice::Discard};
-    ASSERT_TRUE(e.CheckOut(false));
-    EXPECT_FALSE(e.is_checked_in() || record_open());
-    EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\r\n");
+    ASSERT_TRUE(engine->CheckOut(false));
+    EXPECT_FALSE(engine->is_checked_in() || record_open());
+    EXPECT_FALSE(std::filesystem::exists(log_path));
+}
 
-    // A fix that fits dates the check-out that far back.
+TEST_F(CheckOutBeforeCheckIn, AFixThatFitsDatesTheCheckOutThatFarBack)
+{
     check_in_too_far_back(1, 300);
     dialogs.choices = {CoBeforeCiChoice::FixTheTime};
     dialogs.adjusts = {60};
-    ASSERT_TRUE(e.CheckOut(false));
+    ASSERT_TRUE(engine->CheckOut(false));
     EXPECT_EQ(list.project_seconds(0, 1), 240u);
+    EXPECT_EQ(log_text(), kReport0905 + "09:09:00\tWork\tAdmin\t0.00\r\n");
+}
 
-    // The dialog's question names the largest whole unit.
+TEST(CoBeforeCiPrompt, TheQuestionNamesTheLargestWholeUnit)
+{
     EXPECT_EQ(CoBeforeCiPrompt(150), "You are trying to check out 2 minutes before you checked in!\n"
                                      "How would you like to handle the current session?");
     std::string units;
@@ -118,24 +137,38 @@ TEST_F(SessionEngineTest, ClockChangesAreMarkedOnlyWhenSwitchedOn)
     EXPECT_EQ(get(reread, kTci) + get(reread, kTco), "00");
 }
 
-TEST_F(SessionEngineTest, SessionSurvivesAReloadOnlyWhenItsNamesRemain)
+TEST_F(SessionEngineTest, AFailedCrashRecordReachesTheListenerAndTheSessionGoesOn)
+{
+    SessionEngine& e = start();
+    store.fail_writes = true;
+    ASSERT_TRUE(e.CheckIn(0, 0, false));
+    ASSERT_TRUE(e.CheckOut(false));
+    EXPECT_EQ(listener.record_failures,
+              (std::vector<RecordWriteResult>{RecordWriteResult::RecordFailed, RecordWriteResult::RecordFailed}));
+    EXPECT_EQ(log_text(), kReport0905 + "09:05:00\tWork\tReport\t0.00\r\n");
+}
+
+TEST_F(SessionEngineTest, SessionSurvivesAReloadWhereItsNamesRemain)
 {
     SessionEngine& e = start();
     ASSERT_TRUE(e.CheckIn(1, 0, false));
-    ProjectList moved, renamed;
-    moved.add_category("Home", 0, false);
-    moved.add_project(0, "Shed", false);
-    moved.add_project(0, "Garden", false);
-    e.replace_project_list_after_reload(&moved);
-    EXPECT_TRUE(moved.is_current(0, 1) && record_open());
+    write_file(dir.file("project.txt"), "[categories]\r\ncHome\r\n[Home]\r\npShed\r\npGarden\r\n");
+    ProjectList& moved = lists.reload();
+    EXPECT_TRUE(moved.is_current(0, 1));
+    EXPECT_TRUE(e.is_checked_in() && record_open());
+    EXPECT_EQ(listener.closed, 0);
+}
 
-    renamed.add_category("Home", 0, false);
-    renamed.add_project(0, "Yard", false);
-    e.replace_project_list_after_reload(&renamed);
-    EXPECT_FALSE(e.is_checked_in() || record_open());
+TEST_F(SessionEngineTest, SessionEndsWithoutARecordWhenAReloadLosesItsProject)
+{
+    SessionEngine& e = start();
+    ASSERT_TRUE(e.CheckIn(1, 0, false));
+    write_file(dir.file("project.txt"), "[categories]\r\ncHome\r\n[Home]\r\npYard\r\n");
+    lists.reload();
+    EXPECT_FALSE(e.is_checked_in());
+    EXPECT_FALSE(record_open());
     EXPECT_FALSE(std::filesystem::exists(log_path));
     EXPECT_EQ(listener.closed, 1);
-    e.set_project_list(&list);
 }
 
 } // namespace

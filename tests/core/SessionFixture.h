@@ -5,6 +5,7 @@
 #include "classlib/IniFile.h"
 #include "core/DazezUrureRecord.h"
 #include "core/LogWriter.h"
+#include "core/ProgramWideList.h"
 #include "core/ProjectList.h"
 #include "core/SessionEngine.h"
 #include "tests/support/MemoryRecordStore.h"
@@ -91,29 +92,29 @@ struct CountingListener : SessionListener
     void start_reminder_timer() override {}
     void autobackup_check() override {}
     void session_closed() override { ++closed; }
+    void crash_record_not_written(RecordWriteResult result) override { record_failures.push_back(result); }
     int closed = 0;
+    std::vector<RecordWriteResult> record_failures;
 };
 
 class SessionFixture : public ::testing::Test
 {
 protected:
-    SessionFixture() { fix_log(); }
-
     /// Builds the engine (again, as at the next start); call once the settings are in place.
     SessionEngine& start(LockdownSwitches switches = kLockdownSwitches)
     {
         log = std::make_unique<LogWriter>(
-            prompt, settings, [this]() -> const ProjectList& { return list; },
+            prompt, settings, [this] { return current_log; }, [this]() -> const ProjectList& { return *lists.get(); },
             [this] { return engine->state().environment; }, [] {});
         auto no_variables = [](std::string& env) { return env.clear(), true; };
+        engine.reset();
         engine = std::make_unique<SessionEngine>(
-            SessionServices{clock, settings, dialogs, listener, *log, record, no_variables, switches});
-        engine->set_project_list(&list);
+            SessionServices{clock, settings, dialogs, listener, lists, *log, record, no_variables, switches});
         return *engine;
     }
     std::string log_text() const { return read_file(log_path); }
-    void break_log() { set_log_file_name(dir.file("missing/velkors.log")); }
-    void fix_log() { set_log_file_name(log_path); }
+    void break_log() { current_log = dir.file("missing/velkors.log"); }
+    void fix_log() { current_log = log_path; }
     bool record_open()
     {
         DazezUrureData d;
@@ -122,20 +123,26 @@ protected:
 
     ScopedTimeZone zone{"UTC"};
     TempDir dir;
+    ScopedWorkingDir cwd{dir.path()}; // the hidden list and the memo file live in the working folder
     std::string log_path = dir.file("velkors.log");
+    std::string current_log = log_path;
     TestClock clock;
     PrivateIniFile settings{dir.file("velkors.ini")};
     HookedPrompt prompt;
     ScriptedDialogs dialogs;
     CountingListener listener;
-    ProjectList list = [] {
-        ProjectList l;
-        l.add_category("Work", 0, false);
-        l.add_project(0, "Report", false);
-        l.add_project(0, "Admin", false);
-        l.add_category("Home", 0, false);
-        l.add_project(1, "Garden", false);
-        return l;
+    ProjectListStore files{prompt};
+    ProgramWideList lists{files, [this] { return dir.file("project.txt"); }};
+    /// Work/Report, Work/Admin, Home/Garden, made in memory; a reload replaces it.
+    ProjectList& list = [this]() -> ProjectList& {
+        auto l = std::make_unique<ProjectList>();
+        l->add_category("Work", 0, false);
+        l->add_project(0, "Report", false);
+        l->add_project(0, "Admin", false);
+        l->add_category("Home", 0, false);
+        l->add_project(1, "Garden", false);
+        lists.adopt(std::move(l));
+        return *lists.get();
     }();
     MemoryStore store;
     DazezUrureRecord record{&store, dir.file("velkors.clg")};

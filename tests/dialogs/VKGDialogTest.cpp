@@ -3,6 +3,7 @@
 #include "app/QtSessionDialogs.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
+#include "core/ProgramWideList.h"
 #include "dialogs/CoBeforeCiDialog.h"
 #include "tests/support/DialogControls.h"
 #include "tests/support/ScriptedPrompt.h"
@@ -176,7 +177,9 @@ TEST(CoBeforeCi, EachButtonGivesItsChoiceAndEscapeStaysCheckedIn)
 
 TEST_F(CrashGuard, SessionDialogsRunTheRealDialogsModally)
 {
-    QtSessionDialogs dialogs(ini, prompt, clock);
+    ProjectListStore store(prompt);
+    ProgramWideList lists(store, [] { return std::string("project.txt"); });
+    QtSessionDialogs dialogs(ini, prompt, clock, lists);
     QString text;
     QTimer::singleShot(0, [&text] {
         QWidget* dialog = QApplication::activeModalWidget();

@@ -14,6 +14,8 @@ struct MemoryRecordStore : RecordStore
     explicit MemoryRecordStore(std::string b) : bytes(std::move(b)) {}
     bool write_at_start(std::string_view b) override
     {
+        if (fail_writes)
+            return false;
         bytes.resize(std::max(bytes.size(), b.size()));
         bytes.replace(0, b.size(), b);
         return true;
@@ -23,6 +25,7 @@ struct MemoryRecordStore : RecordStore
         return offset >= bytes.size() ? 0 : static_cast<long>(bytes.copy(buffer, n, offset));
     }
     std::string bytes;
+    bool fail_writes = false; ///< a disk that refuses every write
 };
 
 } // namespace velkor::test

@@ -1,7 +1,7 @@
 #pragma once
 // A prompt for tests: answers come from a queue, every message is recorded.
 
-#include "core/Prompt.h"
+#include "base/Prompt.h"
 
 #include <deque>
 #include <vector>

@@ -1,10 +1,8 @@
 #pragma once
-// One project of a category, its visibility flags and its memo behaviour.
-
-#include "core/MemoList.h"
+// What categories and projects carry besides their names: when memos are asked for, and
+// whether they are hidden, temporary or temporarily shown.
 
 #include <cstdint>
-#include <string>
 
 namespace velkor {
 
@@ -47,18 +45,6 @@ private:
     void set(std::uint32_t bit, bool on) { my_bits = on ? (my_bits | bit) : (my_bits & ~bit); }
 
     std::uint32_t my_bits = 0;
-};
-
-struct Project
-{
-    std::string my_name;
-    MemoList my_memos;
-    std::uint32_t my_seconds = 0;
-    std::int32_t my_rate = -1; ///< hundredths per hour; negative = none of its own
-    VisibilityFlags my_flags;
-    MemoBehavior my_memo_behavior = MemoBehavior::Default;
-
-    bool operator==(const Project&) const = default;
 };
 
 } // namespace velkor

@@ -1,4 +1,4 @@
-#include "classlib/Utf8Text.h"
+#include "base/Utf8Text.h"
 
 namespace velkor {
 

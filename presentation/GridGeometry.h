@@ -1,7 +1,7 @@
 #pragma once
 // The main window's grid as plain arithmetic on sizes and counts: where each category cell,
 // header, project line, separator and scroll bar goes, which point hits which project, and the
-// texts the window shows. The paint code only draws what these functions computed.
+// time texts of the lines. The paint code only draws what these functions computed.
 
 #include "classlib/Color.h"
 #include "core/Rect.h"
@@ -131,25 +131,5 @@ std::string format_grid_time(std::int64_t seconds);
 
 /// Black or white per component, whichever stands out against the background.
 Color line_color(Color background);
-
-struct CaptionInput
-{
-    bool show_grand_total = false;
-    std::int64_t total_seconds = 0; ///< all projects plus the running session
-    bool checked_in = false;
-    std::string project_name;
-    int title_mode = 0; ///< 0 title always, 1 only while idle, 2 never
-    std::string window_title;
-};
-
-struct CaptionResult
-{
-    std::string caption;
-    int icon = 2;    ///< notification icon 1 while checked in, else 2
-    std::string tip; ///< the project's name, or "(idle)"
-};
-
-/// The frame caption and the notification icon's state.
-CaptionResult build_caption(const CaptionInput& input);
 
 } // namespace velkor

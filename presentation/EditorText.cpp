@@ -1,4 +1,4 @@
-#include "dialogs/EditorText.h"
+#include "presentation/EditorText.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "app/GridGeometry.h"
+#include "presentation/GridGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -127,7 +127,7 @@ TEST(GridGeometry, CurrentLineRectangleOfTheSecondRefresh)
     EXPECT_EQ(current_line_rect(g, 0, 0), (GridRect{4, 40, 164, 60}));
 }
 
-TEST(GridGeometry, TimesLineColoursAndCaption)
+TEST(GridGeometry, TimesAndLineColours)
 {
     EXPECT_EQ(format_grid_time(59), " 0:59");
     EXPECT_EQ(format_grid_time(3599), " 59:59");
@@ -138,13 +138,4 @@ TEST(GridGeometry, TimesLineColoursAndCaption)
     EXPECT_EQ(line_color(make_rgb(0, 0, 100)), make_rgb(255, 255, 255));
     EXPECT_EQ(line_color(make_rgb(0, 0, 128)), make_rgb(255, 255, 0));
     EXPECT_EQ(line_color(make_rgb(200, 100, 50)), make_rgb(0, 255, 255));
-
-    CaptionInput in{true, 3723, true, "Alpha", 1, "Velkor"};
-    const CaptionResult busy = build_caption(in);
-    EXPECT_EQ(std::tie(busy.caption, busy.icon, busy.tip), std::make_tuple("1:02:03 - Alpha", 1, "Alpha"));
-    in.checked_in = false;
-    const CaptionResult idle = build_caption(in);
-    EXPECT_EQ(std::tie(idle.caption, idle.icon, idle.tip), std::make_tuple("1:02:03 - Velkor", 2, "(idle)"));
-    EXPECT_EQ(build_caption({false, 0, true, "Alpha", 0, "Velkor"}).caption, "Alpha - Velkor");
-    EXPECT_EQ(build_caption({false, 0, false, "", 2, "Velkor"}).caption, "");
 }

@@ -1,4 +1,4 @@
-#include "app/GridGeometry.h"
+#include "presentation/GridGeometry.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -195,29 +195,6 @@ Color line_color(Color background)
 {
     auto pick = [](int component) { return component > 127 ? 0 : 255; };
     return make_rgb(pick(red_of(background)), pick(green_of(background)), pick(blue_of(background)));
-}
-
-CaptionResult build_caption(const CaptionInput& input)
-{
-    CaptionResult result;
-    auto append = [&result](const std::string& part) {
-        if (!result.caption.empty())
-            result.caption += " - ";
-        result.caption += part;
-    };
-    if (input.show_grand_total) {
-        const long long total = std::max<std::int64_t>(0, input.total_seconds);
-        char text[48];
-        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60);
-        result.caption = text;
-    }
-    if (input.checked_in)
-        append(input.project_name);
-    if (input.title_mode == 0 || (input.title_mode == 1 && !input.checked_in))
-        append(input.window_title);
-    result.icon = input.checked_in ? 1 : 2;
-    result.tip = input.checked_in ? input.project_name : "(idle)";
-    return result;
 }
 
 } // namespace velkor
