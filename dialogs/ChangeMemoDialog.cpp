@@ -1,5 +1,7 @@
 #include "dialogs/ChangeMemoDialog.h"
 
+#include "dialogs/HelpButton.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -51,7 +53,7 @@ ChangeMemoDialog::ChangeMemoDialog(MemoBehavior& value, const std::string& name,
     cancel->setObjectName(QStringLiteral("id2"));
     auto* help = new QPushButton(QStringLiteral("Help"), this);
     help->setObjectName(QStringLiteral("id998"));
-    help->setEnabled(false); // help arrives with the help viewer
+    connect_help_button(help, 1100);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* button : {ok, cancel, help})

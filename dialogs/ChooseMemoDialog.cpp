@@ -6,6 +6,7 @@
 #include "core/MemoRequest.h"
 #include "core/ProjectList.h"
 #include "dialogs/EditSavedMemoDlg.h"
+#include "dialogs/HelpButton.h"
 #include "dialogs/MemoEdit.h"
 
 #include <QGridLayout>
@@ -48,7 +49,7 @@ ChooseMemoDialog::ChooseMemoDialog(ProjectList& list, std::size_t c, std::size_t
     my_save = make_button(QStringLiteral("Save changes"), 106);
     auto* cancel = make_button(QStringLiteral("Cancel"), 2);
     auto* help = make_button(QStringLiteral("Help"), 9);
-    help->setEnabled(false); // the help viewer is not part of this build yet
+    connect_help_button(help, 1075);
     my_use->setDefault(true);
 
     auto* layout = new QGridLayout(this);

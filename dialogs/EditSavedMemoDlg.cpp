@@ -1,5 +1,6 @@
 #include "dialogs/EditSavedMemoDlg.h"
 
+#include "dialogs/HelpButton.h"
 #include "dialogs/MemoEdit.h"
 #include "dialogs/PlainLabel.h"
 
@@ -32,7 +33,7 @@ EditSavedMemoDlg::EditSavedMemoDlg(const QString& title, std::string& text, cons
     ok->setObjectName(QStringLiteral("id1"));
     cancel->setObjectName(QStringLiteral("id2"));
     help->setObjectName(QStringLiteral("id9"));
-    help->setEnabled(false); // the help viewer is not part of this build yet
+    connect_help_button(help, 1075);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
 #include "dialogs/ChooseMemoDialog.h"
+#include "dialogs/HelpButton.h"
 #include "dialogs/MemoEdit.h"
 #include "dialogs/PlainLabel.h"
 
@@ -105,7 +106,7 @@ void MemoInputDialog::build_controls()
     auto* no_memo = with_id(new QPushButton(QStringLiteral("No Memo"), this), 101);
     auto* cancel = with_id(new QPushButton(cancel_caption(my_purpose), this), 2);
     auto* help = with_id(new QPushButton(QStringLiteral("Help"), this), 9);
-    help->setEnabled(false); // the help viewer is not part of this build yet
+    connect_help_button(help, 1070);
     my_choose = with_id(new QPushButton(QStringLiteral("Choose a Saved Memo"), this), 108);
     ok->setDefault(true);
     int row = 0;

@@ -1,5 +1,6 @@
 #include "dialogs/ReminderDialog.h"
 
+#include "dialogs/HelpButton.h"
 #include "dialogs/PlainLabel.h"
 
 #include <QHBoxLayout>
@@ -42,7 +43,7 @@ ReminderDialog::ReminderDialog(const ReminderTexts& texts, QWidget* parent) : QD
     QPushButton* yes = add_button(buttons, "Yes", 6, this);
     QPushButton* no = add_button(buttons, "No", 7, this);
     QPushButton* help = add_button(buttons, "Help", 9, this);
-    help->setEnabled(false); // the help viewer is not part of this build yet
+    connect_help_button(help, 1140);
     layout->addLayout(buttons);
 
     yes->setDefault(true);

@@ -9,6 +9,7 @@
 #include "core/ProjectList.h"
 #include "dialogs/ChangeMemoDialog.h"
 #include "dialogs/CustomColors.h"
+#include "dialogs/HelpButton.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/ProjectEditorHost.h"
 #include "presentation/EditorText.h"
@@ -128,7 +129,7 @@ void TProjectDialog::build()
     auto* ok = button("OK", 108, this);
     auto* cancel = button("Cancel", 111, this);
     auto* help = button("Help", 998, this);
-    help->setEnabled(false); // help arrives with the help viewer
+    connect_help_button(help, 1030);
     ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -5,6 +5,8 @@
 #include "classlib/SettingsKeys.h"
 #include "classlib/SettingsValues.h"
 #include "dialogs/DateFieldWatcher.h"
+#include "dialogs/HelpButton.h"
+#include "dialogs/HintField.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
 
@@ -52,6 +54,7 @@ VKGDialog::VKGDialog(const std::string& category, const std::string& project, co
     for (QLineEdit* field : {my_date, my_time}) {
         field->setMaxLength(kFieldMaxBytes);
         field->setValidator(new Utf8LimitValidator(kFieldMaxBytes, field));
+        select_all_on_focus(field);
         fields->addWidget(field);
     }
     fields->addWidget(now);
@@ -70,7 +73,7 @@ VKGDialog::VKGDialog(const std::string& category, const std::string& project, co
     auto* check_out_button = with_id(new QPushButton(QStringLiteral("Check Out"), this), 201);
     auto* with_memo = with_id(new QPushButton(QStringLiteral("Check Out w/Memo"), this), 107);
     auto* help = with_id(new QPushButton(QStringLiteral("Help"), this), 9);
-    help->setEnabled(false); // the help viewer is not part of this build yet
+    connect_help_button(help, 1090);
     proceed->setDefault(true);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {proceed, check_out_button, with_memo, help})

@@ -197,3 +197,18 @@ TEST_F(CrashGuard, SessionDialogsRunTheRealDialogsModally)
     long offset = 0;
     EXPECT_FALSE(dialogs.run_adjust_dialog(AdjustMode::CheckOut, 0, check_in_time, offset));
 }
+
+TEST_F(CrashGuard, HintFieldsSelectTheirWholeTextOnEveryFocusSoTypingReplacesTheHint)
+{
+    VKGDialog dialog("Work", "Report", check_in_date, check_in_time, ini, prompt, clock);
+    for (int id : {105, 106}) {
+        auto* field = control<QLineEdit>(&dialog, id);
+        field->setCursorPosition(field->text().size()); // where a click at the end would leave the caret
+        QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(field, &focus);
+        QApplication::processEvents();
+        EXPECT_EQ(field->selectedText(), field->text()) << "id" << id;
+        QTest::keyClicks(field, "3/7/2024");
+        EXPECT_EQ(field->text(), "3/7/2024") << "id" << id;
+    }
+}
