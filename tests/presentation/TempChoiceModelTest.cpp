@@ -148,6 +148,11 @@ TEST_F(TempChoiceModelTest, PickedHiddenItemsAreShownForTheCheckInOnly)
     note.select_hidden_project(0); // Budget
     ASSERT_TRUE(note.ok());
     EXPECT_FALSE(list.is_project_temporarily_shown(0, 2)) << "a note marks nothing";
+    TempChoiceModel note_in_hidden = model(false);
+    note_in_hidden.select_hidden_category(0); // Attic
+    note_in_hidden.type_project_name("Boxes");
+    ASSERT_TRUE(note_in_hidden.ok());
+    EXPECT_FALSE(list.is_category_temporarily_shown(2)) << "nor is a hidden category picked for a note";
     EXPECT_EQ(prompt.count(), 0u);
 }
 
