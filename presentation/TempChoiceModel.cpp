@@ -244,7 +244,9 @@ std::optional<TempChoice> TempChoiceModel::ok()
         }
     }
     if (new_project) {
-        if (my_save_project) {
+        // A category typed with "Save" checked may turn out to be a temporary one, which the files
+        // never hold: its new project stays temporary as well.
+        if (my_save_project && !my_list.is_category_temporary(choice.category)) {
             my_list.add_project(choice.category, *new_project, false);
             choice.project = my_list.find_project(choice.category, *new_project);
             choice.names_saved = true;

@@ -192,6 +192,16 @@ TEST_F(TempChoiceModelTest, TypedNamesUseExistingItemsOrCreateTemporaryOrSavedOn
     EXPECT_TRUE(list.is_project_shown(club, choice->project));
     EXPECT_TRUE(choice->names_saved && choice->hidden_list_due);
 
+    TempChoiceModel into_temporary = model(); // "Trip" exists now, as a temporary category
+    into_temporary.type_category_name("Trip");
+    into_temporary.set_save_category(true);
+    into_temporary.set_save_project(true);
+    into_temporary.type_project_name("Leg");
+    choice = into_temporary.ok();
+    ASSERT_TRUE(choice);
+    EXPECT_TRUE(list.is_project_temporary(choice->category, choice->project));
+    EXPECT_FALSE(choice->names_saved) << "it could never reach the file";
+
     TempChoiceModel new_project = model();
     new_project.set_save_project(true);
     new_project.set_hide_project(true);
