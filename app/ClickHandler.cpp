@@ -1,6 +1,7 @@
 #include "app/ClickHandler.h"
 
 #include "app/Application.h"
+#include "app/HiddenItemCommands.h"
 #include "app/MainVKWindow.h"
 #include "app/WindowChrome.h"
 #include "classlib/SettingsKeys.h"
@@ -52,10 +53,15 @@ bool ClickHandler::confirm_click_on_current()
 void ClickHandler::left_button_down(QPoint point, ClickKeys keys, bool right_held)
 {
     std::optional<ListHit> hit = my_window.hit_test(point, false);
-    // A header: the temporary/hidden check-in dialog that would choose the project is not part of
-    // this build yet, so a header click does nothing for now.
-    if (!hit)
-        return;
+    if (!hit) {
+        // A category header: the project comes from the temporary/hidden chooser.
+        std::optional<ListHit> header = my_window.hit_test(point, true);
+        if (!header || my_window.busy())
+            return;
+        hit = choose_temporary_or_hidden(my_app, my_window, header->category, true);
+        if (!hit)
+            return;
+    }
     const ProjectList* list = my_app.project_list();
     if (!list)
         return;

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/ExitControl.h"
+#include "app/HiddenItemCommands.h"
 #include "app/MainVKWindow.h"
 #include "app/WindowChrome.h"
 #include "classlib/SettingsKeys.h"
@@ -9,6 +10,8 @@
 #include "core/SessionEngine.h"
 #include "platform/FileAccess.h"
 #include "presentation/ReloadOutcome.h"
+
+#include <QCursor>
 
 namespace velkor {
 
@@ -51,7 +54,9 @@ void MainCommands::add_projects_and_options_menus()
                   .alternative_text_when = [](const MenuState& s) { return !s.can_change_projects; },
                   .alternative_text = "Cannot change projects",
                   .handler = [this] { edit_projects(); }});
-    my_table.add({.id = kCmdHideShow, .menu = MenuPlace::Projects, .text = "&Hide/show projects"});
+    my_table.add({.id = kCmdHideShow, .menu = MenuPlace::Projects, .text = "&Hide/show projects", .handler = [this] {
+                      run_hide_show(my_app, my_window);
+                  }});
     my_table.add(
         {.id = kCmdReloadProjects, .menu = MenuPlace::Projects, .text = "Reload project list", .handler = [this] {
              reload_project_list();
@@ -100,7 +105,9 @@ void MainCommands::add_help_menu()
                   .menu = MenuPlace::Help,
                   .text = "Leave tutorial mode",
                   .shown_when = [](const MenuState& s) { return s.tutorial_mode; }});
-    my_table.add({.id = kCmdNote, .menu = MenuPlace::None, .function_key = 4});
+    my_table.add({.id = kCmdNote, .menu = MenuPlace::None, .function_key = 4, .handler = [this] {
+                      enter_note(my_app, my_window, my_chrome, my_window.mapFromGlobal(QCursor::pos()));
+                  }});
 }
 
 void MainCommands::run(int id)

@@ -60,6 +60,11 @@ StoreResult ProgramWideList::save()
     return my_list ? my_store.save(*my_list) : StoreResult::NotWritten;
 }
 
+StoreResult ProgramWideList::save_hidden_list()
+{
+    return my_list ? my_store.save_hidden_list(*my_list) : StoreResult::NotWritten;
+}
+
 ProjectList& ProgramWideList::begin_edit()
 {
     VELKOR_ASSERT(!editing(), "!editing()");
@@ -82,6 +87,13 @@ StoreResult ProgramWideList::keep_edit()
     if (saved == StoreResult::Written)
         (void)my_store.save_remembered_memos(*my_list);
     return saved;
+}
+
+StoreResult ProgramWideList::keep_edit_hidden_list()
+{
+    VELKOR_ASSERT(editing(), "editing()");
+    my_before_edit.reset();
+    return my_had_list_before_edit ? my_store.save_hidden_list(*my_list) : StoreResult::NotWritten;
 }
 
 void ProgramWideList::cancel_edit()

@@ -54,6 +54,9 @@ public:
     /// Writes the hidden list and the project file of the list in use (a check-in that created
     /// names, the hide/show dialog). Failed: the caller reloads the list.
     [[nodiscard]] StoreResult save();
+    /// Writes the hidden list of the list in use alone (the temporary/hidden chooser's "but hide
+    /// it"); failures are not reported.
+    StoreResult save_hidden_list();
 
     // The project editor works on a copy that takes the list's place while it is open, so the
     // window shows every change at once.
@@ -63,6 +66,9 @@ public:
     /// OK: the copy stays; its project file, hidden list and remembered memos are written.
     /// Failed: the project file could not be written (the user was told); the caller reloads.
     [[nodiscard]] StoreResult keep_edit();
+    /// OK of the hide/show dialog: the copy stays and only its hidden list is written; the project
+    /// file and the remembered memos are left as they are.
+    StoreResult keep_edit_hidden_list();
     /// Cancel: the list of before is back, and no file is touched.
     void cancel_edit();
 
