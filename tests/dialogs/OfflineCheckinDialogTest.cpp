@@ -2,6 +2,7 @@
 // folder; the memo dialog it opens is answered from a queued call.
 #include "dialogs/OfflineCheckinDialog.h"
 
+#include "dialogs/AdjustDialog.h"
 #include "dialogs/MemoEdit.h"
 #include "dialogs/MemoInputDialog.h"
 #include "tests/core/SessionFixture.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 using namespace velkor;
 using namespace velkor::test;
@@ -115,4 +117,27 @@ TEST_F(OfflineDialogTest, RecordMemoCancelledKeepsTheValuesAndTheDatesAreRemembe
     clock.advance(1);
     OfflineCheckinDialog later(services(), 0, 0);
     EXPECT_EQ(edit(&later, OfflineField::CheckOutDate)->text(), "3/7/2024");
+}
+
+TEST_F(OfflineDialogTest, EveryFieldOfBothTimeCorrectionDialogsIsReplacedByTypingWhenItGetsTheFocus)
+{
+    long offset = 0;
+    AdjustDialog adjust(AdjustMode::CheckOut, 60, {}, offset, settings, prompt, clock);
+    OfflineCheckinDialog offline(services(), 0, 0);
+    for (auto [dialog, id] : {std::pair<QWidget*, int>{&adjust, 102},
+                              {&adjust, 106},
+                              {&adjust, 108},
+                              {&offline, 102},
+                              {&offline, 103},
+                              {&offline, 104},
+                              {&offline, 105},
+                              {&offline, 108}}) {
+        auto* field = control<QLineEdit>(dialog, id);
+        field->setCursorPosition(field->text().size()); // where a click at the end leaves the caret
+        QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(field, &focus);
+        QApplication::processEvents();
+        QTest::keyClicks(field, "1:30");
+        EXPECT_EQ(field->text(), "1:30") << "id" << id;
+    }
 }
