@@ -5,6 +5,7 @@
 #include "classlib/SettingsKeys.h"
 #include "core/LogWriter.h"
 #include "core/MemoList.h"
+#include "core/MemoRequest.h"
 #include "core/ProgramWideList.h"
 
 #include <utility>
@@ -123,7 +124,8 @@ std::optional<std::string> OfflineRecorder::ask_memo()
     put_flag(my_services.settings, kCloseAfterMemo, close_after);
     if (result == MemoDialogResult::NoMemo)
         return std::string();
-    memo = cut_utf8(memo, kMemoMaxBytes);
+    // As at a check-in: surrounding blanks and line breaks are not part of the memo.
+    memo = TrimMemo(cut_utf8(memo, kMemoMaxBytes));
     if (my_services.remember)
         list.remember_memo(my_category, my_project, memo);
     return memo;

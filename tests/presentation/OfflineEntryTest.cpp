@@ -133,7 +133,7 @@ TEST_F(OfflineRecording, TheRecordHasItsOwnMemoAndEnvironmentAndTheOpenSessionSt
     list.remember_memo(1, 0, "weeding");
 
     environment = "A\tB";
-    dialogs.memos = {{MemoDialogResult::Ok, "mowing\r\nraking"}};
+    dialogs.memos = {{MemoDialogResult::Ok, " mowing\r\nraking\r\n"}};
     EXPECT_EQ(recorder(1, 0).record(session, true, "3/6"), OfflineRecorder::Outcome::Recorded);
     EXPECT_EQ(log_text(), "2024/03/06\t09:30:00\t2024/03/06\t11:15:00\tHome\tGarden\t0.00\tmowing\\/raking\tA\tB\r\n");
     EXPECT_EQ(dialogs.memo_initial.back(), "weeding");
