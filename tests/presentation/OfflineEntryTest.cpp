@@ -91,8 +91,6 @@ TEST_F(OfflineEntryTest, FieldsAreCheckedInOrderAndTheFirstErrorNamesItsField)
     EXPECT_EQ(accepted("3/7/2024", "9:30", "garbage", kHint, "0:01"), "2024/03/07 09:30:00 - 2024/03/07 09:31:00");
     // The time hint with " pm" marks an untouched check-out time just the same.
     EXPECT_TRUE(check_offline_entry({"3/7/2024", "9:30", "", "hh:mm:ss pm", "1:00"}, 0, "hh:mm:ss pm", clock).session);
-    EXPECT_EQ(offline_time_hint(0), "hh:mm:ss");
-    EXPECT_EQ(offline_time_hint(1), "hh:mm:ss pm");
 }
 
 TEST_F(OfflineEntryTest, BothDatesStartWithTheLastCheckInDateForFifteenMinutes)
@@ -102,8 +100,6 @@ TEST_F(OfflineEntryTest, BothDatesStartWithTheLastCheckInDateForFifteenMinutes)
     memory.recorded_at -= 1;
     EXPECT_EQ(offline_start_date(memory, clock, 0), "3/7/2024");
     EXPECT_EQ(offline_start_date(OfflineMemory{}, clock, 2), "2024/3/7");
-    EXPECT_EQ(offline_instruction(1), "Enter dates in dd/mm/yyyy format.\nTimes may be entered in am/pm or military "
-                                      "format, with or without seconds.");
 }
 
 class OfflineRecording : public SessionFixture
