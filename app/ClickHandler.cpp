@@ -5,9 +5,14 @@
 #include "app/MainVKWindow.h"
 #include "app/WindowChrome.h"
 #include "classlib/SettingsKeys.h"
+#include "core/EnvList.h"
 #include "core/SessionEngine.h"
+#include "core/VariableLookup.h"
+#include "dialogs/OfflineCheckinDialog.h"
 
 #include <QApplication>
+
+#include <utility>
 
 namespace velkor {
 namespace {
@@ -50,8 +55,33 @@ bool ClickHandler::confirm_click_on_current()
     return answer == Answer::Yes;
 }
 
+void ClickHandler::open_offline_dialog(std::size_t c, std::size_t p)
+{
+    Application& app = my_app;
+    auto environment = [&app] {
+        std::string values;
+        VariableLookup lookup(app.command_line().arguments());
+        // Told about, but recorded all the same: the work was done.
+        app.env_list().build_environment_string(lookup, app.prompt(), values, EnvList::MissingRequired::Record);
+        return values;
+    };
+    const OfflineServices services{
+        my_app.lists(),    my_engine.log(), environment,       my_engine.memo().remember_flag(),
+        my_app.settings(), my_app.prompt(), my_engine.clock(), my_offline_memory};
+    OfflineCheckinDialog dialog(services, c, p, &my_window);
+    dialog.exec();
+}
+
+void ClickHandler::right_button_released()
+{
+    if (const std::optional<ClickKeys> keys = std::exchange(my_pending_right_click, std::nullopt))
+        right_button_down(*keys);
+}
+
 void ClickHandler::left_button_down(QPoint point, ClickKeys keys, bool right_held)
 {
+    // A right button held is part of this click; one let go of unseen has no click left to make.
+    my_pending_right_click.reset();
     std::optional<ListHit> hit = my_window.hit_test(point, false);
     if (!hit) {
         // A category header: the project comes from the temporary/hidden chooser.
@@ -88,7 +118,8 @@ void ClickHandler::left_button_down(QPoint point, ClickKeys keys, bool right_hel
         refuse();
         return;
     case LeftClickPlan::Route::Offline:
-        return; // the offline check-in/check-out dialog is not part of this build yet
+        open_offline_dialog(hit->category, hit->project);
+        return;
     case LeftClickPlan::Route::CheckOutAndIn:
         break;
     }

@@ -118,9 +118,17 @@ void MainVKWindow::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         my_clicks->left_button_down(event->position().toPoint(), keys, event->buttons().testFlag(Qt::RightButton));
     else if (event->button() == Qt::RightButton)
-        my_clicks->right_button_down(keys);
+        my_clicks->right_button_pressed(keys);
     else
         QWidget::mousePressEvent(event);
+}
+
+void MainVKWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton)
+        my_clicks->right_button_released();
+    else
+        QWidget::mouseReleaseEvent(event);
 }
 
 // ---- The project list ------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "core/Assert.h"
 #include "core/ProgramWideList.h"
 #include "core/SessionEngine.h"
+#include "dialogs/AdjustDialog.h"
 #include "dialogs/CoBeforeCiDialog.h"
 #include "dialogs/MemoInputDialog.h"
 #include "dialogs/VKGDialog.h"
@@ -26,11 +27,10 @@ CoBeforeCiChoice QtSessionDialogs::run_co_before_ci_dialog(long shortfall_second
     return dialog.choice();
 }
 
-bool QtSessionDialogs::run_adjust_dialog(AdjustMode, long, const TimeRec&, long&)
+bool QtSessionDialogs::run_adjust_dialog(AdjustMode mode, long seconds, const TimeRec& time_of_day, long& offset)
 {
-    // The adjust dialog is not built yet; until it is, the request counts as cancelled, which
-    // leaves the session as it was.
-    return false;
+    AdjustDialog dialog(mode, seconds, time_of_day, offset, my_settings, my_prompt, my_clock, my_parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 RecoveryChoice QtSessionDialogs::run_recovery_dialog(const std::string& category, const std::string& project,

@@ -84,17 +84,21 @@ int EnvList::find(std::string_view name) const
     return -1;
 }
 
-bool EnvList::build_environment_string(const VariableLookup& lookup, Prompt& prompt, std::string& environment) const
+bool EnvList::build_environment_string(const VariableLookup& lookup, Prompt& prompt, std::string& environment,
+                                       MissingRequired missing) const
 {
     // Built aside, so a refused check-in leaves the session's string as it was.
     std::string built;
+    bool complete = true;
     for (std::size_t i = 0; i < my_entries.size(); ++i) {
         const EnvEntry& entry = my_entries[i];
         std::optional<std::string> value = lookup.lookup(entry.name);
-        if ((!value || value->empty()) && entry.required) {
+        if ((!value || value->empty()) && entry.required && complete) {
             prompt.message("The required environment variable \"" + message_excerpt(entry.name) + "\" has no value.",
                            "Error", Buttons::Ok, Icon::Exclamation);
-            return false;
+            complete = false;
+            if (missing == MissingRequired::Refuse)
+                return false;
         }
         if (i > 0)
             built += '\t';
@@ -105,7 +109,7 @@ bool EnvList::build_environment_string(const VariableLookup& lookup, Prompt& pro
         }
     }
     environment = std::move(built);
-    return true;
+    return complete;
 }
 
 } // namespace velkor

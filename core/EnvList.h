@@ -47,10 +47,19 @@ public:
     /// Index of the entry named exactly name (case-sensitive), or -1.
     int find(std::string_view name) const;
 
+    /// What a required variable without a value does to the string being built.
+    enum class MissingRequired
+    {
+        Refuse, ///< a check-in: nothing is built
+        Record, ///< a record written all the same: its slot stays empty
+    };
+
     /// Looks up every variable and builds the environment string: one slot per entry, TAB
     /// between slots (TABs and line breaks inside values become blanks). A required variable
-    /// without a value shows the error and returns false with environment left unchanged.
-    bool build_environment_string(const VariableLookup& lookup, Prompt& prompt, std::string& environment) const;
+    /// without a value shows the error and returns false; with Refuse environment is left
+    /// unchanged, with Record it gets the string with that slot empty.
+    bool build_environment_string(const VariableLookup& lookup, Prompt& prompt, std::string& environment,
+                                  MissingRequired missing = MissingRequired::Refuse) const;
 
     bool operator==(const EnvList&) const = default;
 

@@ -173,10 +173,17 @@ AppendResult LogWriter::fail(const char* text, const std::string& log_path, std:
 AppendResult LogWriter::AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date,
                                         const TimeRec& co_time, std::size_t c, std::size_t p, std::string_view memo)
 {
+    const std::string environment = my_environment();
+    return AppendLogRecord(ci_date, ci_time, co_date, co_time, c, p, memo, environment);
+}
+
+AppendResult LogWriter::AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date,
+                                        const TimeRec& co_time, std::size_t c, std::size_t p, std::string_view memo,
+                                        std::string_view environment)
+{
     if (my_refusing)
         return AppendResult::Cancel;
     const ProjectList& projects = my_projects();
-    const std::string environment = my_environment();
     LogRecordFields fields{.ci_date = ci_date,
                            .ci_time = ci_time,
                            .co_date = co_date,

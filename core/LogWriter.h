@@ -77,6 +77,10 @@ public:
     [[nodiscard]] AppendResult AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date,
                                                const TimeRec& co_time, std::size_t c, std::size_t p,
                                                std::string_view memo);
+    /// The same with the environment values given, for a record that is not the open session's.
+    [[nodiscard]] AppendResult AppendLogRecord(const DateRec& ci_date, const TimeRec& ci_time, const DateRec& co_date,
+                                               const TimeRec& co_time, std::size_t c, std::size_t p,
+                                               std::string_view memo, std::string_view environment);
 
     /// Capacity of the reusable record buffer (0 until the first record).
     std::size_t buffer_capacity() const { return my_capacity; }

@@ -45,6 +45,8 @@ public:
     AskMemoMode ask_memo_mode() const { return my_ask_memo_mode; }
     void set_ask_memo_mode(AskMemoMode mode) { my_ask_memo_mode = mode; }
     bool remember() const { return my_remember; }
+    /// The program-wide remember flag, for the memo dialogs run outside a session (offline entry).
+    bool& remember_flag() { return my_remember; }
     /// The close-after flag as the last memo dialog left it.
     bool close_after() const { return my_close_after; }
 

@@ -234,8 +234,10 @@ bool SessionEngine::adjust(AdjustMode mode)
     long seconds = 0;
     TimeRec time_of_day{};
     if (mode == AdjustMode::IdleAfterCheckOut) {
-        seconds =
-            static_cast<long>(static_cast<std::uint32_t>(my_services.clock.now()) - my_state.last_check_out_moment);
+        // Signed, so a clock set back since that check-out gives a negative time rather than a
+        // wrapped-around one of 136 years.
+        seconds = static_cast<std::int32_t>(static_cast<std::uint32_t>(my_services.clock.now()) -
+                                            my_state.last_check_out_moment);
         time_of_day = my_state.last_check_out_time;
     } else if (mode == AdjustMode::CheckOut || mode == AdjustMode::CheckOutThenIn) {
         seconds = elapsed_seconds();

@@ -26,6 +26,7 @@ bool DateFieldWatcher::check()
     if (result.valid)
         my_field->setText(QString::fromStdString(result.text));
     my_changed = false;
+    emit checked(result.valid);
     if (!result.valid) {
         my_field->selectAll();
         // Taken back once the focus change that ran this check has finished.

@@ -24,6 +24,10 @@ public:
     bool check();
     bool changed() const { return my_changed; }
 
+signals:
+    /// A changed field was checked; a valid one holds the rewritten date.
+    void checked(bool valid);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

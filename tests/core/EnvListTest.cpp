@@ -93,6 +93,14 @@ TEST(EnvListTest, EnvironmentStringHasOneSlotPerEntry)
     setenv("VELKOR_TEST_B", "", 1); // empty counts as no value
     EXPECT_FALSE(list.build_environment_string(lookup, prompt, env));
     EXPECT_EQ(prompt.count(), 2u);
+
+    // A record written all the same: told once, with the missing slot left empty.
+    list.set_required(2, true);
+    list.append("VELKOR_TEST_B");
+    list.set_required(3, true);
+    EXPECT_FALSE(list.build_environment_string(lookup, prompt, env, EnvList::MissingRequired::Record));
+    EXPECT_EQ(env, "from-arg		tab here line	");
+    EXPECT_EQ(prompt.count(), 3u);
     unsetenv("VELKOR_TEST_A");
     unsetenv("VELKOR_TEST_B");
     unsetenv("VELKOR_TEST_C");

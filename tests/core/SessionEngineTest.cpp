@@ -88,6 +88,24 @@ TEST_F(CheckOutBeforeCheckIn, AFixThatFitsDatesTheCheckOutThatFarBack)
     EXPECT_EQ(log_text(), kReport0905 + "09:09:00\tWork\tAdmin\t0.00\r\n");
 }
 
+TEST_F(SessionEngineTest, TheAdjustDialogIsToldHowLongAgoTheLastCheckOutWasAndOnlyOkSetsTheOffset)
+{
+    SessionEngine& e = start();
+    ASSERT_TRUE(e.CheckIn(0, 0, false));
+    clock.advance(60);
+    ASSERT_TRUE(e.CheckOut(false));
+    clock.advance(600);
+    EXPECT_FALSE(e.adjust(AdjustMode::IdleAfterCheckOut)); // cancelled
+    EXPECT_FALSE(e.state().offset_active);
+    clock.advance(-900); // the clock was set back past that check-out
+    dialogs.adjusts = {120};
+    EXPECT_TRUE(e.adjust(AdjustMode::IdleAfterCheckOut));
+    EXPECT_EQ(dialogs.adjusted, (std::vector<std::pair<AdjustMode, long>>{{AdjustMode::IdleAfterCheckOut, 600},
+                                                                          {AdjustMode::IdleAfterCheckOut, -300}}));
+    EXPECT_TRUE(e.state().offset_active);
+    EXPECT_EQ(e.state().offset, 120);
+}
+
 TEST(CoBeforeCiPrompt, TheQuestionNamesTheLargestWholeUnit)
 {
     EXPECT_EQ(CoBeforeCiPrompt(150), "You are trying to check out 2 minutes before you checked in!\n"

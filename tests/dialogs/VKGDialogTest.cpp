@@ -195,7 +195,9 @@ TEST_F(CrashGuard, SessionDialogsRunTheRealDialogsModally)
     EXPECT_EQ(dialogs.run_recovery_dialog("Work", "Report", check_in_date, check_in_time).kind,
               RecoveryChoice::Continue);
     long offset = 0;
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     EXPECT_FALSE(dialogs.run_adjust_dialog(AdjustMode::CheckOut, 0, check_in_time, offset));
+    EXPECT_EQ(offset, 0);
 }
 
 TEST_F(CrashGuard, HintFieldsSelectTheirWholeTextOnEveryFocusSoTypingReplacesTheHint)
