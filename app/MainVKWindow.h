@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -67,6 +68,9 @@ public:
     void ScanPastTimes(bool reset_first);
     /// The crash-record recovery and its follow-up on the window.
     RecoveryResult RecoverSession();
+    /// The workspace's log was replaced (Options): past times are read again from zero, the new
+    /// log's crash record is recovered and AutoBackup is told.
+    void log_replaced();
     /// Loading or scanning: the scan's progress window lets events through, which must not start
     /// another load, the start-up actions or the project editor meanwhile.
     bool busy() const { return my_busy; }
@@ -77,6 +81,11 @@ public:
     /// Reads the display settings again (start-up, Options, tutorial switch).
     void read_display_settings();
     const DisplaySettings& display() const { return my_display; }
+    /// Live preview (Options): change changes the display state in place and the window repaints;
+    /// reading the display settings again undoes it.
+    void preview_display(const std::function<void(DisplaySettings&)>& change);
+    /// The next paint measures the grid again for the font.
+    void set_font_changed() { my_font_changed = true; }
     /// Repaints the whole grid at once.
     void draw_grid_now();
     /// The next paint draws the current project's line with its leader.
@@ -96,6 +105,8 @@ public:
     void update_caption() override;
     void start_reminder_timer() override;
     void autobackup_check() override {}
+    /// AutoBackup follows the workspace's log: called when the log was replaced.
+    void autobackup_log_changed() {}
     void session_closed() override;
     void crash_record_not_written(RecordWriteResult result) override;
 
