@@ -279,7 +279,7 @@ void MainVKWindow::log_replaced()
 {
     ScanPastTimes(true);
     RecoverSession();
-    autobackup_log_changed();
+    // AutoBackup needs no call here: it sees the replaced log (Workspace) at its next run.
 }
 
 void MainVKWindow::follow_up_recovery(const RecoveryResult& result)

@@ -68,8 +68,8 @@ public:
     void ScanPastTimes(bool reset_first);
     /// The crash-record recovery and its follow-up on the window.
     RecoveryResult RecoverSession();
-    /// The workspace's log was replaced (Options): past times are read again from zero, the new
-    /// log's crash record is recovered and AutoBackup is told.
+    /// The workspace's log was replaced (Options): past times are read again from zero and the new
+    /// log's crash record is recovered. AutoBackup follows the workspace's log by itself.
     void log_replaced();
     /// Loading or scanning: the scan's progress window lets events through, which must not start
     /// another load, the start-up actions or the project editor meanwhile.
@@ -105,8 +105,6 @@ public:
     void update_caption() override;
     void start_reminder_timer() override;
     void autobackup_check() override {}
-    /// AutoBackup follows the workspace's log: called when the log was replaced.
-    void autobackup_log_changed() {}
     void session_closed() override;
     void crash_record_not_written(RecordWriteResult result) override;
 

@@ -221,6 +221,9 @@ QWidget* OptionsDialog::build_rows_and_hot_key()
                 132);
     select_all_on_focus(my_rows);
     my_hot_key = with_id(new HotKeyEdit(box), 130);
+    // Wide enough for a key with all three modifiers.
+    my_hot_key->setMinimumWidth(my_hot_key->fontMetrics().horizontalAdvance(QStringLiteral("Ctrl+Alt+Shift+PgDown")) +
+                                my_hot_key->fontMetrics().height() * 2);
     layout->addWidget(plain_label(QStringLiteral("# of rows on the screen:"), box), 0, 0);
     layout->addWidget(my_rows, 0, 1);
     layout->addWidget(plain_label(QStringLiteral("Hot key"), box), 1, 0);
