@@ -3,6 +3,7 @@
 #include "dialogs/EnvVarDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/VKGDialog.h"
+#include "platform/qt/HotKey.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DialogControls.h"
 
@@ -53,6 +54,18 @@ TEST_F(OptionsCommandTest, MilitaryTimeShowsAtOnceAfterAHotKeyThatCannotBeHadKep
     w.commands().run(kCmdOptions);
     EXPECT_EQ(reminder.texts().time_line, "It is now 13:50:35");
     EXPECT_NE(read_file(dir.file("velkors.ini")).find("TimeFormat=0\r\n"), kAbsent) << "flushed";
+}
+
+TEST_F(OptionsCommandTest, TheHotKeyBringsTheWindowBackFromTheTray)
+{
+    SystemTray::set_tray_available([] { return true; });
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nBkColor=255,255,255\r\nUseSystemTray=1\r\n");
+    MainVKWindow& w = start();
+    click(0, 0); // CloseOnSelect hides the window to the tray
+    SystemTray::set_tray_available([] { return false; });
+    ASSERT_FALSE(w.isVisible());
+    emit w.chrome().hot_key().pressed();
+    EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(OptionsCommandTest, ChangingTheLogWhileCheckedInIsRefusedWhileTheOtherChangesOfTheSameOkApply)
