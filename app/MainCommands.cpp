@@ -4,6 +4,7 @@
 #include "app/ExitControl.h"
 #include "app/HiddenItemCommands.h"
 #include "app/MainVKWindow.h"
+#include "app/OptionsCommand.h"
 #include "app/WindowChrome.h"
 #include "classlib/SettingsKeys.h"
 #include "core/LockdownSwitches.h"
@@ -61,9 +62,11 @@ void MainCommands::add_projects_and_options_menus()
         {.id = kCmdReloadProjects, .menu = MenuPlace::Projects, .text = "Reload project list", .handler = [this] {
              reload_project_list();
          }});
-    // Afterwards: flush the settings, read the display settings again, restart the reminder,
-    // update the caption and repaint.
-    my_table.add({.id = kCmdOptions, .menu = MenuPlace::Options, .text = "Change &options    F3", .function_key = 3});
+    my_table.add({.id = kCmdOptions,
+                  .menu = MenuPlace::Options,
+                  .text = "Change &options    F3",
+                  .function_key = 3,
+                  .handler = [this] { change_options(); }});
 }
 
 void MainCommands::add_memos_menu()
@@ -146,6 +149,13 @@ void MainCommands::edit_projects()
     // Nor may it replace the list that a scan, whose progress window lets F2 through, is adding to.
     if (can_change_projects() && !my_window.busy())
         my_window.open_project_editor();
+}
+
+void MainCommands::change_options()
+{
+    // Not while a scan, whose progress window lets F3 through, adds to the list: a new log would scan it again.
+    if (!my_window.busy())
+        OptionsCommand(my_app, my_window, my_chrome).run();
 }
 
 void MainCommands::set_memo_mode(AskMemoMode mode)

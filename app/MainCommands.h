@@ -1,7 +1,7 @@
 #pragma once
 // The main window's commands: the one table of menu items and accelerators (CommandTable), with
 // the handlers of the commands that exist so far. Entries without a handler are the later
-// dialogs' (reporter, backup, restore, AutoBackup, hide/show, Options, help, tutorial, About,
+// dialogs' (reporter, backup, restore, AutoBackup, hide/show, help, tutorial, About,
 // notes); each gets its handler in its entry in MainCommands.cpp.
 
 #include "presentation/CommandTable.h"
@@ -36,6 +36,7 @@ private:
     void clear_totals();
     void edit_projects();
     void reload_project_list();
+    void change_options();
     void set_memo_mode(AskMemoMode mode);
     void enter_memo_now();
 

@@ -23,6 +23,7 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <cstring>
 
 namespace velkor {
@@ -108,6 +109,20 @@ void MainVKWindow::read_display_settings()
     my_chrome->read_reminder_settings();
     set_full_redraw();
     my_chrome->update_icon();
+    update();
+}
+
+void MainVKWindow::preview_display(const std::function<void(DisplaySettings&)>& change)
+{
+    const FontDescription old_font = my_display.font_description;
+    change(my_display);
+    my_display.line = line_color(my_display.background);
+    my_display.desired_rows = std::max(1, my_display.desired_rows);
+    if (my_display.font_description != old_font) {
+        my_display.font = font_from_description(my_display.font_description);
+        my_font_changed = true;
+    }
+    set_full_redraw();
     update();
 }
 
@@ -269,6 +284,13 @@ RecoveryResult MainVKWindow::RecoverSession()
     if (result.outcome == RecoveryOutcome::Continued)
         follow_up_recovery(result);
     return result;
+}
+
+void MainVKWindow::log_replaced()
+{
+    ScanPastTimes(true);
+    RecoverSession();
+    // AutoBackup needs no call here: it sees the replaced log (Workspace) at its next run.
 }
 
 void MainVKWindow::follow_up_recovery(const RecoveryResult& result)

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -70,6 +71,9 @@ public:
     void set_scan_ticks(const MonotonicClock* ticks) { my_scan_ticks = ticks; }
     /// The crash-record recovery and its follow-up on the window.
     RecoveryResult RecoverSession();
+    /// The workspace's log was replaced (Options): past times are read again from zero and the new
+    /// log's crash record is recovered. AutoBackup follows the workspace's log by itself.
+    void log_replaced();
     /// Loading or scanning: the scan's progress window lets events through, which must not start
     /// another load, the start-up actions or the project editor meanwhile.
     bool busy() const { return my_busy; }
@@ -80,6 +84,11 @@ public:
     /// Reads the display settings again (start-up, Options, tutorial switch).
     void read_display_settings();
     const DisplaySettings& display() const { return my_display; }
+    /// Live preview (Options): change changes the display state in place and the window repaints;
+    /// reading the display settings again undoes it.
+    void preview_display(const std::function<void(DisplaySettings&)>& change);
+    /// The next paint measures the grid again for the font.
+    void set_font_changed() { my_font_changed = true; }
     /// Repaints the whole grid at once.
     void draw_grid_now();
     /// The next paint draws the current project's line with its leader.

@@ -16,7 +16,6 @@
 #include "presentation/ProjectEditorModel.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -73,16 +72,6 @@ QString qstr(const std::string& text)
     return QString::fromStdString(text);
 }
 
-std::optional<Color> choose_with_qt(Color current, const QString& title, QWidget* parent)
-{
-    prepare_custom_colors();
-    const QColor chosen =
-        QColorDialog::getColor(QColor(red_of(current), green_of(current), blue_of(current)), parent, title);
-    if (!chosen.isValid())
-        return std::nullopt;
-    return make_rgb(chosen.red(), chosen.green(), chosen.blue());
-}
-
 } // namespace
 
 bool TProjectDialog::add_to_all_choice()
@@ -96,7 +85,7 @@ void TProjectDialog::set_add_to_all_choice(bool on)
 }
 
 TProjectDialog::TProjectDialog(ProjectEditorHost& host, IniFile& settings, Prompt& prompt, QWidget* parent)
-    : QDialog(parent), my_host(host), my_settings(settings), my_prompt(prompt), my_color_chooser(choose_with_qt)
+    : QDialog(parent), my_host(host), my_settings(settings), my_prompt(prompt), my_color_chooser(velkor::choose_color)
 {
     my_list = &host.begin_edit();
     my_model = std::make_unique<ProjectEditorModel>(*my_list, prompt);

@@ -99,13 +99,13 @@ TEST_F(MenuFixture, ItemsOfLaterDialogsAreGreyedAndTheWorkingOnesRunTheirCommand
 {
     state.checked_in = true;
     build();
-    for (int id : {9071, 11849, 11850, 11854, 103, 104, 105, 11853, 1, 201})
+    for (int id : {9071, 11849, 11850, 11854, 104, 105, 11853, 1, 201})
         EXPECT_FALSE(menu->action(id)->isEnabled()) << id;
-    for (int id : {11842, 9070, 102, 101, 11848, 11852, 11843, 11846}) {
+    for (int id : {11842, 9070, 102, 101, 11848, 11852, 103, 11843, 11846}) {
         ASSERT_TRUE(menu->action(id)->isEnabled()) << id;
         menu->action(id)->trigger();
     }
-    EXPECT_EQ(commands, (std::vector<int>{11842, 9070, 102, 101, 11848, 11852, 11843, 11846}));
+    EXPECT_EQ(commands, (std::vector<int>{11842, 9070, 102, 101, 11848, 11852, 103, 11843, 11846}));
 }
 
 TEST_F(MenuFixture, OpeningAMenuBringsTheDynamicItemsUpToDate)
@@ -145,13 +145,14 @@ TEST_F(MenuFixture, AcceleratorsStayBoundWhileTheirItemIsGreyed)
     EXPECT_EQ(menu->accelerator(2)->shortcut(), QKeySequence(Qt::Key_F2));
     menu->accelerator(2)->trigger();
     EXPECT_EQ(commands, std::vector<int>{101});
-    // The help viewer and the Options dialog come later.
+    menu->accelerator(3)->trigger();
+    EXPECT_EQ(commands, (std::vector<int>{101, 103}));
+    // The help viewer comes later.
     EXPECT_FALSE(menu->accelerator(1)->isEnabled());
-    EXPECT_FALSE(menu->accelerator(3)->isEnabled());
     ASSERT_TRUE(menu->accelerator(4)->isEnabled());
     EXPECT_EQ(menu->accelerator(4)->shortcut(), QKeySequence(Qt::Key_F4));
     menu->accelerator(4)->trigger();
-    EXPECT_EQ(commands, (std::vector<int>{101, 11855}));
+    EXPECT_EQ(commands, (std::vector<int>{101, 103, 11855}));
 }
 
 TEST_F(MenuFixture, TheMainWindowsFrameRunsItsCommandsFromItsOwnBar)
