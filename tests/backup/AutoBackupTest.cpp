@@ -358,6 +358,7 @@ TEST(PrefixComparison, OlderMustBeTheBeginningOfNewerByteForByte)
         {head, PrefixMatch::Match},
         {head + "tail", PrefixMatch::Match},
         {head + "tail!", PrefixMatch::Differs},
+        {head + "taila", PrefixMatch::Differs}, // longer, ending as the newer one began
         {head.substr(0, 4150) + "b", PrefixMatch::Differs}, // in the second block
         {"\r\n", PrefixMatch::Differs},
     };
