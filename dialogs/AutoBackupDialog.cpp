@@ -27,6 +27,8 @@ QLineEdit* number_field(int value, int id, QWidget* parent)
 {
     auto* field = with_id(new QLineEdit(QString::number(value), parent), id);
     field->setMaxLength(kNumberMaxChars);
+    // Room for the nine digits, not a line as wide as the folder's.
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QString(kNumberMaxChars + 3, u'0')));
     return field;
 }
 
