@@ -1,7 +1,5 @@
-// What OK of the AutoBackup settings accepts, the creation of a missing folder, and which keys
-// are saved.
+// What OK of the AutoBackup settings accepts, and the creation of a missing folder.
 #include "backup/AutoBackupSettings.h"
-#include "classlib/IniFile.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempDir.h"
 
@@ -70,14 +68,6 @@ TEST_F(AutoBackupFieldsTest, NumbersBelowOneAndBlankFoldersAreRefusedInOrder)
     EXPECT_EQ(prompt.count(), 0u);
 }
 
-TEST_F(AutoBackupFieldsTest, SwitchedOffNothingIsChecked)
-{
-    const AutoBackupCheck check = check_autobackup_fields({false, true, true, "0", "", ""}, prompt);
-    ASSERT_TRUE(check.settings);
-    EXPECT_FALSE(check.settings->enabled);
-    EXPECT_EQ(prompt.count(), 0u);
-}
-
 TEST_F(AutoBackupFieldsTest, AMissingFolderIsCreatedWithTheFoldersAboveItOnlyWhenTheUserSaysSo)
 {
     prompt.answer(Answer::No);
@@ -104,26 +94,4 @@ TEST_F(AutoBackupFieldsTest, AMissingFolderIsCreatedWithTheFoldersAboveItOnlyWhe
     EXPECT_EQ(prompt.messages(), (std::vector<Message>{kCreateQuestion, error("Cannot create backup folder.")}));
     EXPECT_FALSE(create_backup_folder("plain"));
     EXPECT_TRUE(create_backup_folder(dir.file("x/y")));
-}
-
-TEST(AutoBackupSettingsFile, SwitchedOffOnlyTheSwitchIsWritten)
-{
-    TempDir dir;
-    write_file(dir.file("velkors.ini"), "[velkors]\r\nBackupNDays=5\r\n");
-    PrivateIniFile ini(dir.file("velkors.ini"));
-    AutoBackupSettings settings = read_autobackup_settings(ini);
-    EXPECT_EQ(settings, (AutoBackupSettings{false, true, true, 5, 3, "Backup"}));
-
-    settings.days = 9;
-    settings.folder = "elsewhere";
-    write_autobackup_settings(ini, settings);
-    ini.flush();
-    EXPECT_EQ(read_file(dir.file("velkors.ini")), "[velkors]\r\nBackupNDays=5\r\nAutoBackup=0\r\n");
-
-    settings.enabled = true;
-    write_autobackup_settings(ini, settings);
-    ini.flush();
-    EXPECT_EQ(read_file(dir.file("velkors.ini")),
-              "[velkors]\r\nBackupNDays=9\r\nAutoBackup=1\r\nBackupFolder=elsewhere\r\n"
-              "BackupNCopies=3\r\nBackupReport=1\r\nSmartBackup=1\r\n");
 }
