@@ -1,6 +1,7 @@
 #include "app/MainCommands.h"
 
 #include "app/Application.h"
+#include "app/BackupCommands.h"
 #include "app/ExitControl.h"
 #include "app/HiddenItemCommands.h"
 #include "app/MainVKWindow.h"
@@ -33,9 +34,18 @@ void MainCommands::add_file_menu()
                       clear_totals();
                   }});
     my_table.add({.id = kCmdReporter, .menu = MenuPlace::File, .text = "Velkor &Reporter", .separator_before = true});
-    my_table.add({.id = kCmdBackup, .menu = MenuPlace::File, .text = "&Backup log file", .separator_before = true});
-    my_table.add({.id = kCmdRestore, .menu = MenuPlace::File, .text = "Restore log file"});
-    my_table.add({.id = kCmdConfigureAutoBackup, .menu = MenuPlace::File, .text = "Configure &automatic backup"});
+    my_table.add({.id = kCmdBackup,
+                  .menu = MenuPlace::File,
+                  .text = "&Backup log file",
+                  .separator_before = true,
+                  .handler = [this] { BackupLogCommand(my_app, &my_window); }});
+    my_table.add({.id = kCmdRestore, .menu = MenuPlace::File, .text = "Restore log file", .handler = [this] {
+                      RestoreLogCommand(my_app, &my_window);
+                  }});
+    my_table.add({.id = kCmdConfigureAutoBackup,
+                  .menu = MenuPlace::File,
+                  .text = "Configure &automatic backup",
+                  .handler = [this] { ConfigureAutoBackupCommand(my_app, my_window.autobackup(), &my_window); }});
     my_table.add({.id = kCmdExitWithoutCheckingOut,
                   .menu = MenuPlace::File,
                   .text = "Exit &without checking out",

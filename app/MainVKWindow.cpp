@@ -8,6 +8,7 @@
 #include "app/ScrollBarManager.h"
 #include "app/SessionHost.h"
 #include "app/WindowChrome.h"
+#include "backup/AutoBackup.h"
 #include "base/Utf8Text.h"
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
@@ -54,6 +55,7 @@ MainVKWindow::MainVKWindow(Application& app, QWidget* parent, const Clock* clock
     my_refresh_timer.setInterval(1000);
     connect(&my_refresh_timer, &QTimer::timeout, this, &MainVKWindow::refresh_current_line);
     my_app.set_session_control(&engine());
+    my_autobackup = std::make_unique<AutoBackup>(app.workspace(), app.prompt(), my_clock);
     read_display_settings();
 }
 
@@ -87,6 +89,7 @@ void MainVKWindow::SetupWindow()
     my_app.session().load_clock_flags();
     update_tray_icon();
     update_caption();
+    my_autobackup->load_settings();
     // A start hidden to the notification icon or minimized gets no paint, yet the list, the
     // recovery and the reminder are wanted from the start.
     if (!shown_on_screen())
@@ -315,6 +318,11 @@ void MainVKWindow::follow_up_recovery(const RecoveryResult& result)
 void MainVKWindow::start_reminder_timer()
 {
     my_chrome->start_reminder();
+}
+
+void MainVKWindow::autobackup_check()
+{
+    my_autobackup->run();
 }
 
 void MainVKWindow::session_closed()

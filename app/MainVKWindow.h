@@ -24,6 +24,7 @@
 namespace velkor {
 
 class Application;
+class AutoBackup;
 class ClickHandler;
 class Clock;
 class MonotonicClock;
@@ -45,7 +46,7 @@ public:
     ~MainVKWindow() override;
 
     /// Once, after the window exists and the log lock is taken: the tray, hot key and reminder,
-    /// the clock-change flags and the caption.
+    /// the clock-change flags, the caption and the AutoBackup settings.
     void SetupWindow();
 
     // The parts.
@@ -53,6 +54,7 @@ public:
     MainCommands& commands() { return *my_commands; }
     ExitControl& exit_control() { return *my_exit; }
     WindowChrome& chrome() { return *my_chrome; }
+    AutoBackup& autobackup() { return *my_autobackup; }
 
     // The project list.
     /// Marks the project list for reloading from the project file and repaints.
@@ -107,7 +109,8 @@ public:
     /// Rebuilds the frame caption and the notification icon's state.
     void update_caption() override;
     void start_reminder_timer() override;
-    void autobackup_check() override {}
+    /// AutoBackup makes a copy when one is due.
+    void autobackup_check() override;
     void session_closed() override;
     void crash_record_not_written(int error) override;
 
@@ -152,6 +155,7 @@ private:
     WindowChrome* my_chrome;
     std::unique_ptr<MainCommands> my_commands;
     std::unique_ptr<ClickHandler> my_clicks;
+    std::unique_ptr<AutoBackup> my_autobackup;
 
     // The grid of the last paint and what it showed.
     std::unique_ptr<ScrollBarManager> my_scroll_bars;

@@ -74,6 +74,7 @@ bool Workspace::replace_log(const std::string& path)
     if (!my_log_lock.take(path, my_prompt))
         return false;
     my_log_file = path;
+    ++my_log_changes;
     // The mirror is written long after the lock was taken, maybe in another working folder.
     my_record.attach(my_record_store.get(), my_log_lock.mirror_full_path());
     return true;
@@ -87,6 +88,7 @@ WorkspaceSwitch Workspace::replace_workspace(const std::string& folder, const Wo
     if (error)
         return WorkspaceSwitch::FolderUnavailable;
     my_settings->clear();
+    ++my_workspace_changes;
     replace_project_file(get(*my_settings, kProjectFile, defaults.project_file));
     if (!replace_log(get(*my_settings, kLogFile, defaults.log_file)))
         return WorkspaceSwitch::LogInUse;

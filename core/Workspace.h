@@ -11,6 +11,7 @@
 #include "core/LogLock.h"
 #include "core/ProjectListStore.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -79,6 +80,12 @@ public:
     /// been dropped first (ProgramWideList::drop), so its memos went to the old folder.
     [[nodiscard]] WorkspaceSwitch replace_workspace(const std::string& folder, const WorkspaceDefaults& defaults);
 
+    /// How often the log was replaced and the workspace switched: whoever keeps something worked
+    /// out from the log's path or read from the settings (AutoBackup) sees at its next use that
+    /// it must work it out or read it again.
+    std::uint64_t log_changes() const { return my_log_changes; }
+    std::uint64_t workspace_changes() const { return my_workspace_changes; }
+
 private:
     class LockRecordStore;
 
@@ -90,6 +97,8 @@ private:
     LogLock my_log_lock;
     std::unique_ptr<LockRecordStore> my_record_store;
     DazezUrureRecord my_record;
+    std::uint64_t my_log_changes = 0;
+    std::uint64_t my_workspace_changes = 0;
 };
 
 } // namespace velkor

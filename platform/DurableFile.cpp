@@ -12,6 +12,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace velkor {
@@ -202,6 +203,71 @@ int write_file_atomically(const std::string& path, std::string_view bytes, Links
         return err;
     }
     sync_folder(target); // makes the rename itself durable
+    return 0;
+}
+
+ReplacingFile::ReplacingFile(std::string path, Links links, TempFileMaker make_temp)
+    : my_path(std::move(path)), my_links(links), my_make_temp(make_temp ? make_temp : make_temp_file)
+{
+}
+
+ReplacingFile::~ReplacingFile()
+{
+    discard();
+}
+
+void ReplacingFile::discard()
+{
+    if (my_fd < 0)
+        return;
+    ::unlink(my_temp.c_str());
+    ::close(my_fd);
+    my_fd = -1;
+}
+
+int ReplacingFile::open()
+{
+    discard();
+    my_target = my_path;
+    if (my_links == Links::Follow) {
+        if (int err = resolve_links(my_path, my_target))
+            return err;
+    }
+    struct stat old
+    {
+    };
+    const bool exists = ::lstat(my_target.c_str(), &old) == 0 && !S_ISLNK(old.st_mode);
+    if (exists && !S_ISREG(old.st_mode))
+        return non_regular_error(old.st_mode);
+    my_temp = temp_prefix(my_target) + std::string(kRandomChars, 'X');
+    my_fd = my_make_temp(my_temp.data());
+    if (my_fd < 0)
+        return errno;
+    // Held until the file is renamed or removed, so that a clean-up at another start leaves it alone.
+    ::flock(my_fd, LOCK_EX | LOCK_NB);
+    take_over_attributes(my_fd, exists ? &old : nullptr);
+    return 0;
+}
+
+int ReplacingFile::write(std::string_view bytes)
+{
+    return my_fd < 0 ? EBADF : write_all(my_fd, bytes);
+}
+
+int ReplacingFile::commit()
+{
+    if (my_fd < 0)
+        return EBADF;
+    int err = ::fsync(my_fd) != 0 ? errno : 0;
+    if (err == 0 && ::rename(my_temp.c_str(), my_target.c_str()) != 0)
+        err = errno;
+    if (err != 0) {
+        discard();
+        return err;
+    }
+    ::close(my_fd); // written and flushed: a late close error cannot undo that
+    my_fd = -1;
+    sync_folder(my_target);
     return 0;
 }
 

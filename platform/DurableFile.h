@@ -27,6 +27,39 @@ enum class Links
 int write_file_atomically(const std::string& path, std::string_view bytes, Links links = Links::Follow,
                           TempFileMaker make_temp = nullptr);
 
+/// A file replaced by content that arrives in pieces (a copy of another file): the pieces go to a
+/// temporary file beside it, which commit() flushes to disk and renames over the file. Until then
+/// the file stays exactly as it was, whatever fails; a ReplacingFile destroyed without a commit
+/// removes its temporary file. Links are treated as by write_file_atomically, and the temporary
+/// file takes over the old file's owner and mode. Unlike write_file_atomically it never writes in
+/// place: a folder that forbids new files is a failure.
+class ReplacingFile
+{
+public:
+    explicit ReplacingFile(std::string path, Links links = Links::Follow, TempFileMaker make_temp = nullptr);
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+    /// Makes the temporary file: 0, or the errno value of the failure.
+    [[nodiscard]] int open();
+    /// Appends bytes to the temporary file: 0, or the errno value of the failure.
+    [[nodiscard]] int write(std::string_view bytes);
+    /// Flushes the temporary file to disk and renames it over the file: 0, or the errno value of
+    /// the failure (the file is then untouched).
+    [[nodiscard]] int commit();
+
+private:
+    void discard();
+
+    std::string my_path;
+    Links my_links;
+    TempFileMaker my_make_temp;
+    std::string my_target;
+    std::string my_temp;
+    int my_fd = -1;
+};
+
 /// Removes the temporary files that rewrites of path left behind when they were cut short (the
 /// program killed before its rename). A temporary file that a running rewrite, of this or of
 /// another copy of the program, is still writing is left alone.

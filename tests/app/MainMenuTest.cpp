@@ -99,13 +99,13 @@ TEST_F(MenuFixture, ItemsOfLaterDialogsAreGreyedAndTheWorkingOnesRunTheirCommand
 {
     state.checked_in = true;
     build();
-    for (int id : {9071, 11849, 11850, 11854, 104, 105, 11853, 1, 201})
+    for (int id : {9071, 104, 105, 11853, 1, 201})
         EXPECT_FALSE(menu->action(id)->isEnabled()) << id;
-    for (int id : {11842, 9070, 102, 101, 11848, 11852, 103, 11843, 11846}) {
+    for (int id : {11842, 11849, 11850, 11854, 9070, 102, 101, 11848, 11852, 103, 11843, 11846}) {
         ASSERT_TRUE(menu->action(id)->isEnabled()) << id;
         menu->action(id)->trigger();
     }
-    EXPECT_EQ(commands, (std::vector<int>{11842, 9070, 102, 101, 11848, 11852, 103, 11843, 11846}));
+    EXPECT_EQ(commands, (std::vector<int>{11842, 11849, 11850, 11854, 9070, 102, 101, 11848, 11852, 103, 11843, 11846}));
 }
 
 TEST_F(MenuFixture, OpeningAMenuBringsTheDynamicItemsUpToDate)

@@ -123,3 +123,32 @@ TEST(DurableFile, LeftoversOfRewritesCutShortAreRemovedButNotOnesStillBeingWritt
     remove_interrupted_rewrites(dir.file("project.txt"));
     EXPECT_EQ(names_in(dir.path() / "real"), kept);
 }
+
+TEST(DurableFile, AFileReplacedPieceByPieceChangesOnlyAtTheCommit)
+{
+    TempDir dir;
+    const std::string path = dir.file("velkors.log");
+    write_file(path, "old");
+    {
+        ReplacingFile file(path);
+        ASSERT_EQ(file.open(), 0);
+        ASSERT_EQ(file.write("new "), 0);
+        ASSERT_EQ(file.write("log"), 0);
+        EXPECT_EQ(read_file(path), "old");
+    } // dropped without a commit
+    EXPECT_EQ(names_in(dir.path()), (std::set<std::string>{"velkors.log"}));
+
+    ReplacingFile file(path);
+    ASSERT_EQ(file.open(), 0);
+    ASSERT_EQ(file.write("new log"), 0);
+    ASSERT_EQ(file.commit(), 0);
+    EXPECT_EQ(read_file(path), "new log");
+    EXPECT_EQ(names_in(dir.path()), (std::set<std::string>{"velkors.log"}));
+
+    // A folder that forbids new files is a failure, never a reason to write in place.
+    g_error = EACCES;
+    ReplacingFile refused(path, Links::Follow, failing_maker);
+    EXPECT_EQ(refused.open(), EACCES);
+    EXPECT_EQ(refused.write("x"), EBADF);
+    EXPECT_EQ(read_file(path), "new log");
+}
