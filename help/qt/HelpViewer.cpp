@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -87,6 +88,9 @@ HelpViewer::HelpViewer(const QString& help_file, QWidget* parent) : QWidget(pare
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
 
+    // The contents are read in the background; once there, the chapters are shown open.
+    connect(my_engine->contentModel(), &QHelpContentModel::contentsCreated, contents,
+            [contents] { contents->expandToDepth(1); });
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpViewer::open_page);
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink& document, const QString&) { open_page(document.url); });
