@@ -37,6 +37,9 @@ HelpViewer::HelpViewer(const QString& help_file, QWidget* parent) : QWidget(pare
 {
     setObjectName("helpViewer");
     setWindowTitle(QStringLiteral("Velkor Help"));
+    // Closing the help must never end the program, also while the main window is hidden in the
+    // notification area and the help is the only window shown.
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(820, 600);
 
     const QString collection = my_collection_folder.filePath(QStringLiteral("velkors.qhc"));

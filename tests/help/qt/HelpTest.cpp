@@ -85,6 +85,7 @@ TEST_F(HelpTest, TopicsContentsAndIndexOpenInOneViewer)
     EXPECT_EQ(page_name(*viewer), "index.html");
     EXPECT_EQ(help.viewer(), viewer);
     EXPECT_EQ(viewer->windowModality(), Qt::NonModal);
+    EXPECT_FALSE(viewer->testAttribute(Qt::WA_QuitOnClose)) << "the program goes on when its only window shown closes";
 
     help.close_all();
     EXPECT_FALSE(viewer->isVisible());
