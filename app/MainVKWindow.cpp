@@ -242,7 +242,7 @@ void MainVKWindow::ScanPastTimes(bool reset_first)
     my_busy = true;
     TProgress progress(this);
     velkor::ScanPastTimes(*list, read_past_time_settings(my_app.settings()), my_app.workspace().log_file(), my_clock,
-                          progress, reset_first);
+                          progress, reset_first, my_scan_ticks ? *my_scan_ticks : SteadyClock::instance());
     my_busy = was_busy;
     update();
 }

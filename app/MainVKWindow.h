@@ -25,6 +25,7 @@ namespace velkor {
 class Application;
 class ClickHandler;
 class Clock;
+class MonotonicClock;
 class ExitControl;
 class MainCommands;
 class ScrollBarManager;
@@ -65,6 +66,8 @@ public:
     void open_project_editor();
     /// Adds up the log's past times per project (with a progress window for long logs).
     void ScanPastTimes(bool reset_first);
+    /// The steady clock that paces the scan's progress window; for tests.
+    void set_scan_ticks(const MonotonicClock* ticks) { my_scan_ticks = ticks; }
     /// The crash-record recovery and its follow-up on the window.
     RecoveryResult RecoverSession();
     /// Loading or scanning: the scan's progress window lets events through, which must not start
@@ -130,6 +133,7 @@ private:
 
     Application& my_app;
     const Clock& my_clock;
+    const MonotonicClock* my_scan_ticks = nullptr; ///< null: the steady clock
     DisplaySettings my_display;
 
     // The parts; the chrome and the click handler are children of this window.

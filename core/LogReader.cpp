@@ -1,22 +1,16 @@
 #include "core/LogReader.h"
 
-#include "core/TimeValues.h"
-
+#include <array>
+#include <bit>
 #include <climits>
 #include <cstring>
-#include <ctime>
+#include <utility>
 
 namespace velkor {
 
 namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
-
-// Days cached at once: 22 years of consecutive days map to distinct slots.
-constexpr std::size_t kDaySlots = 8192;
-// Days with an offset change kept at once; a log has a few per year.
-constexpr std::size_t kMaxChangingDays = 1024;
-constexpr TimeStamp kConvertAlone = INT64_MIN;
 
 bool is_space(char ch)
 {
@@ -31,13 +25,6 @@ bool is_digit(char ch)
 int two_digits(const char* p)
 {
     return (p[0] - '0') * 10 + (p[1] - '0');
-}
-
-/// The wall-clock reading in tm counted like a UTC moment.
-std::int64_t wall_seconds(const std::tm& tm)
-{
-    return DaysFromCivil(std::int64_t{tm.tm_year} + 1900, tm.tm_mon + 1, tm.tm_mday) * 86400 + tm.tm_hour * 3600 +
-           tm.tm_min * 60 + tm.tm_sec;
 }
 
 // A cursor over one line with the reads a record needs.
@@ -113,6 +100,134 @@ struct Cursor
     }
 };
 
+// The fields of a record as read from its line, before the moments are converted.
+struct RawRecord
+{
+    int ci_date[3];
+    int ci_time[3];
+    int co_date[3];
+    int co_time[3];
+    std::string_view category;
+    std::string_view project;
+};
+
+// The two moments as the program writes them, checked eight bytes at a time; "d" is a digit.
+constexpr char kWrittenMoments[] = "dddd/dd/dd\tdd:dd:dd\tdddd/dd/dd\tdd:dd:dd\t";
+constexpr std::size_t kWrittenLength = sizeof kWrittenMoments - 1;
+static_assert(kWrittenLength % 8 == 0);
+
+struct WordPattern
+{
+    std::uint64_t separator_mask = 0;
+    std::uint64_t separators = 0;
+    std::uint64_t digit_high = 0;  // 0xF0 at each digit
+    std::uint64_t digit_three = 0; // 0x30 at each digit
+    std::uint64_t digit_six = 0;   // 0x06 at each digit
+};
+
+constexpr std::array<WordPattern, kWrittenLength / 8> make_patterns()
+{
+    std::array<WordPattern, kWrittenLength / 8> patterns{};
+    for (std::size_t i = 0; i < kWrittenLength; ++i) {
+        WordPattern& w = patterns[i / 8];
+        const unsigned shift = 8 * (i % 8);
+        if (kWrittenMoments[i] == 'd') {
+            w.digit_high |= std::uint64_t{0xF0} << shift;
+            w.digit_three |= std::uint64_t{0x30} << shift;
+            w.digit_six |= std::uint64_t{0x06} << shift;
+        } else {
+            w.separator_mask |= std::uint64_t{0xFF} << shift;
+            w.separators |= std::uint64_t{static_cast<unsigned char>(kWrittenMoments[i])} << shift;
+        }
+    }
+    return patterns;
+}
+
+constexpr std::array<WordPattern, kWrittenLength / 8> kWrittenPatterns = make_patterns();
+
+// Non-zero where word w differs from the pattern: a byte is a digit when its high nibble is 3
+// and adding 6 keeps it so.
+std::uint64_t mismatch(std::uint64_t w, const WordPattern& m)
+{
+    return ((w & m.separator_mask) ^ m.separators) | ((w & m.digit_high) ^ m.digit_three) |
+           (((w + m.digit_six) & m.digit_high) ^ m.digit_three);
+}
+
+// True when the line starts with the moments exactly as written; the general reads give the same
+// numbers for them, so this only saves time.
+bool read_written_moments(const char* p, std::size_t length, RawRecord& raw)
+{
+    if constexpr (std::endian::native != std::endian::little)
+        return false;
+    if (length < kWrittenLength)
+        return false;
+    const auto& m = kWrittenPatterns;
+    std::uint64_t w[kWrittenLength / 8];
+    std::memcpy(w, p, sizeof w);
+    if ((mismatch(w[0], m[0]) | mismatch(w[1], m[1]) | mismatch(w[2], m[2]) | mismatch(w[3], m[3]) |
+         mismatch(w[4], m[4])) != 0)
+        return false;
+    const auto two = [p](std::size_t at) { return p[at] * 10 + p[at + 1] - '0' * 11; };
+    const auto moment = [&](std::size_t at, int(&date)[3], int(&time)[3]) {
+        date[0] = two(at) * 100 + two(at + 2);
+        date[1] = two(at + 5);
+        date[2] = two(at + 8);
+        time[0] = two(at + 11);
+        time[1] = two(at + 14);
+        time[2] = two(at + 17);
+    };
+    moment(0, raw.ci_date, raw.ci_time);
+    moment(20, raw.co_date, raw.co_time);
+    return true;
+}
+
+// The first two TABs in [p, end), end for each missing one: where the category and the project
+// names end. Names are short, so eight bytes are looked at a time instead of calling the library:
+// a zero byte of w ^ TABs marks a TAB, and the borrow trick below finds the lowest one exactly;
+// the bytes up to it are then made non-zero to find the next.
+std::pair<const char*, const char*> name_ends(const char* p, const char* end)
+{
+    const char* tabs[2] = {end, end};
+    int found = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t ones = 0x0101010101010101ull;
+        for (; end - p >= 8; p += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, p, 8);
+            std::uint64_t x = w ^ (ones * '\t');
+            for (std::uint64_t zero = (x - ones) & ~x & (ones * 0x80); zero; zero = (x - ones) & ~x & (ones * 0x80)) {
+                const int byte = std::countr_zero(zero) / 8;
+                tabs[found++] = p + byte;
+                if (found == 2)
+                    return {tabs[0], tabs[1]};
+                x |= byte == 7 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * byte + 8)) - 1;
+            }
+        }
+    }
+    for (; p < end && found < 2; ++p)
+        if (*p == '\t')
+            tabs[found++] = p;
+    return {tabs[0], tabs[1]};
+}
+
+bool read_fields(std::string_view line, RawRecord& raw)
+{
+    Cursor in{line.data(), line.data() + line.size()};
+    if (read_written_moments(line.data(), line.size(), raw))
+        in.p += kWrittenLength;
+    else if (!in.triple<4>(raw.ci_date) || !in.triple<2>(raw.ci_time) || !in.triple<4>(raw.co_date) ||
+             !in.triple<2>(raw.co_time))
+        return false;
+    in.skip_space();
+    const auto [tab, project_end] = name_ends(in.p, in.end);
+    if (tab >= in.end - 1)
+        return false;
+    const char* project = tab + 1;
+    raw.category = std::string_view(in.p, static_cast<std::size_t>(tab - in.p));
+    raw.project = std::string_view(project, static_cast<std::size_t>(project_end - project));
+    return true;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -135,43 +250,28 @@ bool LogLineReader::read_more()
     return n > 0;
 }
 
-std::string_view LogLineReader::finish(const char* text, std::size_t length)
-{
-    if (length > 0 && text[length - 1] == '\r')
-        --length;
-    return std::string_view(text, length < kMaxLogLineLength ? length : kMaxLogLineLength);
-}
-
 std::string_view LogLineReader::take_long_line()
 {
     // The buffer is full without a line end: keep the head, drop everything up to the next LF.
     my_long_line.assign(my_data, kMaxLogLineLength);
-    my_begin = my_end = 0;
-    while (read_more()) {
-        const void* lf = std::memchr(my_data, '\n', my_end);
-        if (lf) {
-            my_begin = static_cast<std::size_t>(static_cast<const char*>(lf) - my_data) + 1;
+    do {
+        my_taken += my_end;
+        my_begin = my_end = 0;
+        if (!read_more())
             break;
-        }
-        my_end = 0;
-    }
+        const void* lf = std::memchr(my_data, '\n', my_end);
+        if (lf)
+            my_begin = static_cast<std::size_t>(static_cast<const char*>(lf) - my_data) + 1;
+    } while (my_begin == 0);
     return my_long_line;
 }
 
-bool LogLineReader::next(std::string_view& line)
+// No LF between my_begin and my_end: more is read until one comes, the buffer fills or the file ends.
+bool LogLineReader::next_from_more(std::string_view& line)
 {
-    std::size_t scanned = 0; // bytes after my_begin known to hold no LF
     for (;;) {
         const char* base = my_data + my_begin;
         const std::size_t avail = my_end - my_begin;
-        const void* lf = std::memchr(base + scanned, '\n', avail - scanned);
-        if (lf) {
-            const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - base);
-            my_begin += length + 1;
-            line = finish(base, length);
-            return true;
-        }
-        scanned = avail;
         if (my_eof) {
             if (avail == 0)
                 return false;
@@ -181,6 +281,7 @@ bool LogLineReader::next(std::string_view& line)
         }
         if (my_begin > 0) {
             std::memmove(my_storage.data(), base, avail);
+            my_taken += my_begin;
             my_begin = 0;
             my_end = avail;
         }
@@ -188,116 +289,52 @@ bool LogLineReader::next(std::string_view& line)
             line = take_long_line();
             return true;
         }
+        const std::size_t scanned = my_end;
         read_more();
+        if (const void* lf = std::memchr(my_data + scanned, '\n', my_end - scanned)) {
+            const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - my_data);
+            my_begin = length + 1;
+            line = finish(my_data, length);
+            return true;
+        }
     }
 }
 
 // ---------------------------------------------------------------------------------------------
 
-LogRecordParser::LogRecordParser() : my_days(kDaySlots) {}
+LogRecordParser::LogRecordParser(UtcOffsetSource offset_at) : my_times(std::move(offset_at)) {}
 
-const LogRecordParser::Day& LogRecordParser::day_entry(std::int32_t key, int year, int month, int day)
+bool LogRecordParser::parse(std::string_view line, LogRecordView& record)
 {
-    Day& entry = my_days[static_cast<std::uint32_t>(key) % kDaySlots];
-    if (entry.key == key)
-        return entry;
-    entry = Day{key, false, 0};
-    // Where midnight shows as midnight and the offset stays the same from a day before it to the
-    // day's last second, every reading of the day occurs exactly once, so FromLocal gives
-    // midnight + seconds for each. One mktime is enough to find out: which moment it picks
-    // cannot matter where a reading occurs only once.
-    std::tm tm{};
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_isdst = -1;
-    tm.tm_wday = -1;
-    const std::time_t midnight = std::mktime(&tm);
-    if (midnight == static_cast<std::time_t>(-1) && tm.tm_wday == -1)
-        return entry;
-    const std::int64_t offset = wall_seconds(tm) - midnight;
-    std::int64_t day_before = 0;
-    std::int64_t last_second = 0;
-    entry.uniform = wall_seconds(tm) == std::int64_t{key} * 86400 && UtcOffset(midnight - 86400, day_before) &&
-                    UtcOffset(midnight + 86399, last_second) && day_before == offset && last_second == offset;
-    entry.midnight = midnight;
-    return entry;
-}
-
-const LogRecordParser::HourStarts& LogRecordParser::hour_starts(std::int32_t key, int year, int month, int day)
-{
-    const auto found = my_changing_days.find(key);
-    if (found != my_changing_days.end())
-        return found->second;
-    if (my_changing_days.size() >= kMaxChangingDays)
-        my_changing_days.clear();
-    HourStarts& starts = my_changing_days[key];
-    for (int hour = 0; hour < 24; ++hour) {
-        LocalTimeFields first{0, 0, hour, day, month - 1, year - 1900};
-        LocalTimeFields last{59, 59, hour, day, month - 1, year - 1900};
-        const TimeStamp start = FromLocal(first);
-        // An hour whose first and last seconds lie 3599 s apart is one straight run, even when it
-        // is repeated or skipped as a whole.
-        starts[static_cast<std::size_t>(hour)] = start != -1 && FromLocal(last) == start + 3599 ? start : kConvertAlone;
-    }
-    return starts;
-}
-
-TimeStamp LogRecordParser::to_moment(int year, int month, int day, int hour, int minute, int second)
-{
-    if (year < INT_MIN + 1900)
-        return -1;
-    const bool plain = year >= 1900 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-                       day <= DaysInMonth(month, year) && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 &&
-                       second >= 0 && second < 60;
-    if (plain) {
-        const auto key = static_cast<std::int32_t>(DaysFromCivil(year, month, day));
-        const Day& entry = day_entry(key, year, month, day);
-        const int seconds = minute * 60 + second;
-        if (entry.uniform)
-            return entry.midnight + hour * 3600 + seconds;
-        const TimeStamp start = hour_starts(key, year, month, day)[static_cast<std::size_t>(hour)];
-        if (start != kConvertAlone)
-            return start + seconds;
-    }
-    // Out-of-range fields are carried into the neighbouring units, as the system's conversion does.
-    LocalTimeFields fields;
-    fields.year = year - 1900;
-    fields.month = month - 1;
-    fields.day = day;
-    fields.hour = hour;
-    fields.minute = minute;
-    fields.second = second;
-    return FromLocal(fields);
+    RawRecord raw;
+    if (!read_fields(line, raw))
+        return false;
+    const int(&d)[3] = raw.ci_date;
+    const int(&t)[3] = raw.ci_time;
+    const TimeStamp ci = my_times.to_moment(d[0], d[1], d[2], t[0], t[1], t[2]);
+    const int(&e)[3] = raw.co_date;
+    const int(&u)[3] = raw.co_time;
+    const TimeStamp co = my_times.to_moment(e[0], e[1], e[2], u[0], u[1], u[2]);
+    if (ci == -1 || co == -1 || co < ci)
+        return false;
+    record.ci = ci;
+    record.co = co;
+    record.duration = co - ci;
+    record.category = raw.category;
+    record.project = raw.project;
+    return true;
 }
 
 bool LogRecordParser::parse(std::string_view line, LogRecord& record)
 {
-    Cursor in{line.data(), line.data() + line.size()};
-    int ci_date[3], ci_time[3], co_date[3], co_time[3];
-    if (!in.triple<4>(ci_date) || !in.triple<2>(ci_time) || !in.triple<4>(co_date) || !in.triple<2>(co_time))
+    LogRecordView view;
+    if (!parse(line, view))
         return false;
-
-    in.skip_space();
-    const char* tab = static_cast<const char*>(std::memchr(in.p, '\t', static_cast<std::size_t>(in.end - in.p)));
-    if (!tab || tab + 1 == in.end)
-        return false;
-    const char* project = tab + 1;
-    const char* project_end =
-        static_cast<const char*>(std::memchr(project, '\t', static_cast<std::size_t>(in.end - project)));
-    if (!project_end)
-        project_end = in.end;
-
-    const TimeStamp ci = to_moment(ci_date[0], ci_date[1], ci_date[2], ci_time[0], ci_time[1], ci_time[2]);
-    const TimeStamp co = to_moment(co_date[0], co_date[1], co_date[2], co_time[0], co_time[1], co_time[2]);
-    if (ci == -1 || co == -1 || co < ci)
-        return false;
-
-    record.ci = ci;
-    record.co = co;
-    record.duration = co - ci;
-    record.category.assign(in.p, tab);
-    record.project.assign(project, project_end);
+    record.ci = view.ci;
+    record.co = view.co;
+    record.duration = view.duration;
+    record.category.assign(view.category);
+    record.project.assign(view.project);
     return true;
 }
 

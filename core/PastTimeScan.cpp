@@ -1,26 +1,26 @@
 #include "core/PastTimeScan.h"
 
 #include "classlib/SettingsKeys.h"
+#include "core/LogPartScan.h"
 #include "core/LogReader.h"
 #include "core/ProjectList.h"
+#include "core/ProjectNameIndex.h"
 #include "core/TimeValues.h"
 #include "platform/FileAccess.h"
 
 #include <algorithm>
+#include <atomic>
+#include <climits>
 #include <cstdio>
-#include <cstring>
-#include <limits>
+#include <future>
 #include <memory>
-#include <vector>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace velkor {
 
 namespace {
-
-// The read position is asked for only every so many lines; a line costs far less than a
-// position query and a gauge needs no finer steps.
-constexpr std::size_t kLinesPerCheck = 256;
-constexpr auto kUpdateInterval = std::chrono::milliseconds(50);
 
 struct FileCloser
 {
@@ -28,103 +28,14 @@ struct FileCloser
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-std::uint64_t position_of(std::FILE* file)
-{
-    const long position = std::ftell(file);
-    return position < 0 ? 0 : static_cast<std::uint64_t>(position);
-}
-
 std::uint64_t size_of(std::FILE* file)
 {
     if (std::fseek(file, 0, SEEK_END) != 0)
         return 0;
-    const std::uint64_t size = position_of(file);
+    const long size = std::ftell(file);
     std::rewind(file);
-    return size;
+    return size < 0 ? 0 : static_cast<std::uint64_t>(size);
 }
-
-// One session longer than the counter holds is damage, not work: count what fits.
-std::uint32_t counted_seconds(TimeStamp duration)
-{
-    return static_cast<std::uint32_t>(std::min<TimeStamp>(duration, std::numeric_limits<std::uint32_t>::max()));
-}
-
-// The list's name look-up as one probe of an open-addressing table per record: a scan looks
-// up every record, and a word-at-a-time hash costs a fraction of the general string hash.
-// Only the first category of a name and the first project of a name in it are entered, as
-// find_category and find_project would find them.
-class ProjectIndex
-{
-public:
-    struct Entry
-    {
-        std::string category;
-        std::string project;
-        std::size_t c = NPOS;
-        std::size_t p = NPOS;
-    };
-
-    explicit ProjectIndex(const ProjectList& list)
-    {
-        std::size_t n = 0;
-        for (std::size_t c = 0; c < list.n_categories(); ++c)
-            n += list.n_projects(c);
-        std::size_t size = 16;
-        while (size < 2 * n)
-            size *= 2;
-        my_slots.resize(size);
-        for (std::size_t c = 0; c < list.n_categories(); ++c) {
-            if (list.find_category(list.category_name(c)) != c)
-                continue; // a later namesake is never found
-            for (std::size_t p = 0; p < list.n_projects(c); ++p) {
-                Entry& slot = probe(list.category_name(c), list.project_name(c, p));
-                if (slot.c == NPOS)
-                    slot = {list.category_name(c), list.project_name(c, p), c, p};
-            }
-        }
-    }
-
-    const Entry* find(std::string_view category, std::string_view project)
-    {
-        const Entry& slot = probe(category, project);
-        return slot.c == NPOS ? nullptr : &slot;
-    }
-
-private:
-    static std::uint64_t mix(std::uint64_t h, std::string_view text)
-    {
-        constexpr std::uint64_t k = 0x9E3779B97F4A7C15ull;
-        const char* p = text.data();
-        std::size_t n = text.size();
-        for (; n >= 8; p += 8, n -= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, 8);
-            h = (h ^ word) * k;
-            h ^= h >> 32;
-        }
-        // The last bytes as one word; loading them from memory avoids a store-to-load stall.
-        std::uint64_t tail = 0;
-        if (text.size() >= 8)
-            std::memcpy(&tail, text.data() + text.size() - 8, 8);
-        else
-            for (std::size_t i = 0; i < n; ++i)
-                tail |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
-        h = (h ^ tail ^ (static_cast<std::uint64_t>(text.size()) << 56)) * k;
-        return h ^ (h >> 29);
-    }
-
-    // The slot holding these names, or the empty slot where they would go.
-    Entry& probe(std::string_view category, std::string_view project)
-    {
-        const std::size_t mask = my_slots.size() - 1;
-        std::size_t i = static_cast<std::size_t>(mix(mix(0, category), project)) & mask;
-        while (my_slots[i].c != NPOS && (my_slots[i].category != category || my_slots[i].project != project))
-            i = (i + 1) & mask;
-        return my_slots[i];
-    }
-
-    std::vector<Entry> my_slots;
-};
 
 } // namespace
 
@@ -169,23 +80,145 @@ bool scan_keeps_date(std::string_view date_key, std::string_view reference, cons
     return true;
 }
 
-ProgressThrottle::ProgressThrottle(std::uint64_t total_bytes)
-    : my_step(std::max<std::uint64_t>(1, total_bytes / 100)), my_last_update(std::chrono::steady_clock::now())
+std::chrono::milliseconds SteadyClock::now() const
 {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
-bool ProgressThrottle::due(std::uint64_t position)
+SteadyClock& SteadyClock::instance()
 {
-    const auto now = std::chrono::steady_clock::now();
-    if (position < my_next_position && now - my_last_update < kUpdateInterval)
-        return false;
-    my_next_position = position + my_step;
-    my_last_update = now;
-    return true;
+    static SteadyClock clock;
+    return clock;
 }
+
+ProgressPacer::Step ProgressPacer::step(std::chrono::milliseconds now)
+{
+    if (now < my_due)
+        return Step::none;
+    my_due = now + kInterval;
+    const bool first = !my_shown;
+    my_shown = true;
+    return first ? Step::show : Step::update;
+}
+
+namespace {
+
+// The progress window as the scan sees it: nothing until the pacer says so.
+class PacedProgress
+{
+public:
+    PacedProgress(ScanProgress& progress, bool wanted, std::uint64_t total, const MonotonicClock& ticks)
+        : my_progress(progress), my_wanted(wanted), my_total(total), my_ticks(ticks), my_pacer(ticks.now())
+    {
+    }
+
+    /// False once the user has cancelled.
+    bool at(std::uint64_t position)
+    {
+        if (!my_wanted)
+            return true;
+        switch (my_pacer.step(my_ticks.now())) {
+        case ProgressPacer::Step::none:
+            return true;
+        case ProgressPacer::Step::show:
+            my_progress.begin(my_total);
+            my_shown = true;
+            break;
+        case ProgressPacer::Step::update:
+            break;
+        }
+        return my_progress.update(position);
+    }
+
+    void finish(bool cancelled, std::uint64_t position)
+    {
+        if (!my_shown)
+            return;
+        if (!cancelled)
+            my_progress.update(position);
+        my_progress.end();
+    }
+
+private:
+    ScanProgress& my_progress;
+    const bool my_wanted;
+    const std::uint64_t my_total;
+    const MonotonicClock& my_ticks;
+    ProgressPacer my_pacer;
+    bool my_shown = false;
+};
+
+// The second half of a log, read on its own thread from its own handle. The caller's thread
+// reads the first half, watches the progress window and tells this one to stop on Cancel.
+class SecondHalf
+{
+public:
+    SecondHalf(const ProjectNameIndex& index, const ScanDateFilter& filter) : my_part(index, filter) {}
+    SecondHalf(const SecondHalf&) = delete;
+    SecondHalf& operator=(const SecondHalf&) = delete;
+    ~SecondHalf()
+    {
+        stop();
+        if (my_done.valid())
+            my_done.wait();
+    }
+
+    /// Starts reading log_path from start; false (nothing started) when it cannot.
+    bool start(const std::string& log_path, std::uint64_t start)
+    {
+        my_file.reset(std::fopen(log_path.c_str(), "rb"));
+        if (!my_file || std::fseek(my_file.get(), static_cast<long>(start), SEEK_SET) != 0)
+            return false;
+        my_reader.emplace(my_file.get());
+        try {
+            my_done = std::async(std::launch::async, [this] { run(); });
+        } catch (const std::system_error&) {
+            return false; // no thread to be had: the caller reads this half itself
+        }
+        return true;
+    }
+
+    /// Bytes read so far.
+    std::uint64_t position() const { return my_position.load(std::memory_order_relaxed); }
+    void stop() { my_stop.store(true, std::memory_order_relaxed); }
+    /// Waits at most for interval; true once the half is read (or stopped).
+    bool wait(std::chrono::milliseconds interval) const
+    {
+        return my_done.wait_for(interval) == std::future_status::ready;
+    }
+    /// Waits for the end and gives the totals.
+    const LogPartScan& totals()
+    {
+        my_done.get();
+        return my_part;
+    }
+
+private:
+    void run()
+    {
+        while (!my_stop.load(std::memory_order_relaxed) && my_part.run_batch(*my_reader, UINT64_MAX))
+            my_position.store(my_reader->position(), std::memory_order_relaxed);
+        my_position.store(my_reader->position(), std::memory_order_relaxed);
+    }
+
+    LogPartScan my_part;
+    FilePtr my_file;
+    std::optional<LogLineReader> my_reader;
+    std::future<void> my_done;
+    std::atomic<std::uint64_t> my_position{0};
+    std::atomic<bool> my_stop{false};
+};
+
+bool split_wanted(const PastTimeSettings& settings, std::uint64_t size)
+{
+    const unsigned parts = settings.parts != 0 ? settings.parts : std::thread::hardware_concurrency() >= 2 ? 2 : 1;
+    return parts >= 2 && size >= settings.split_min_size && size <= static_cast<std::uint64_t>(LONG_MAX);
+}
+
+} // namespace
 
 ScanSummary ScanPastTimes(ProjectList& list, const PastTimeSettings& settings, const std::string& log_path,
-                          const Clock& clock, ScanProgress& progress, bool reset_first)
+                          const Clock& clock, ScanProgress& progress, bool reset_first, const MonotonicClock& ticks)
 {
     ScanSummary summary;
     if (!settings.flags.read_log_time)
@@ -198,39 +231,45 @@ ScanSummary ScanPastTimes(ProjectList& list, const PastTimeSettings& settings, c
     summary.opened = true;
 
     const std::uint64_t size = size_of(file.get());
-    const bool show_progress = static_cast<std::int64_t>(size) > settings.progress_min_size;
-    const std::string reference = scan_reference_date(clock, settings.flags.read_weekly_time);
-    LogLineReader reader(file.get());
-    LogRecordParser parser;
-    LogRecord record;
-    ProjectIndex index(list);
-    ProgressThrottle throttle(size);
-    if (show_progress)
-        progress.begin(size);
+    const ScanDateFilter filter(settings.flags, scan_reference_date(clock, settings.flags.read_weekly_time));
+    const ProjectNameIndex index(list);
+    PacedProgress paced(progress, static_cast<std::int64_t>(size) > settings.progress_min_size, size, ticks);
 
-    std::string_view line;
-    while (reader.next(line)) {
-        if (show_progress && summary.lines % kLinesPerCheck == 0) {
-            const std::uint64_t position = position_of(file.get());
-            if (throttle.due(position) && !progress.update(position)) {
-                summary.cancelled = true;
-                break;
-            }
+    // Past the middle, the first half's end, another thread reads on where one is to be had.
+    std::uint64_t end = UINT64_MAX;
+    std::optional<SecondHalf> second;
+    if (split_wanted(settings, size)) {
+        end = second_half_start(file.get(), size);
+        second.emplace(index, filter);
+        if (end >= size || !second->start(log_path, end)) {
+            end = UINT64_MAX;
+            second.reset();
         }
-        ++summary.lines;
-        if (!scan_keeps_date(log_date_key(line), reference, settings.flags) || !parser.parse(line, record))
-            continue;
-        const ProjectIndex::Entry* entry = index.find(record.category, record.project);
-        if (!entry)
-            continue;
-        list.add_seconds(entry->c, entry->p, counted_seconds(record.duration));
-        ++summary.counted;
+        std::rewind(file.get());
     }
-    if (show_progress) {
-        if (!summary.cancelled)
-            progress.update(position_of(file.get()));
-        progress.end();
+    const auto done = [&](const LogLineReader& reader) {
+        return reader.position() + (second ? second->position() : 0);
+    };
+
+    LogPartScan first(index, filter);
+    LogLineReader reader(file.get());
+    bool more = true;
+    while (more && !summary.cancelled) {
+        summary.cancelled = !paced.at(done(reader));
+        more = !summary.cancelled && first.run_batch(reader, end);
     }
+    if (second) {
+        while (!summary.cancelled && !second->wait(ProgressPacer::kInterval))
+            summary.cancelled = !paced.at(done(reader));
+        if (summary.cancelled)
+            second->stop();
+        first.add(second->totals());
+    }
+    // The counters wrap like the projects' own, so adding the sums at the end changes nothing.
+    first.add_to(list);
+    summary.lines = first.lines();
+    summary.counted = first.counted();
+    paced.finish(summary.cancelled, done(reader));
     return summary;
 }
 

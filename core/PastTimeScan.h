@@ -21,13 +21,18 @@ struct PastTimeSettings
 {
     PastTimeFlags flags;                ///< with the older WeeklyTime flag applied
     std::int64_t progress_min_size = 0; ///< progress is shown only for logs larger than this
+    /// A log of at least split_min_size bytes is read as two halves at once, one on another
+    /// thread, when parts is 2; parts 0 means 2 where the processor runs two threads at once.
+    unsigned parts = 0;
+    std::uint64_t split_min_size = std::uint64_t{1} << 20;
 };
 
 /// Reads the scan's switches from [velkors] and ProgressScanningMinSize from [Reporter].
 PastTimeSettings read_past_time_settings(IniFile& ini);
 
-/// The progress window of a long scan. update is called with the current read position and
-/// returns false once the user has cancelled.
+/// The progress window of a long scan: begin shows it once the scan has run a while, update is
+/// called with the current read position and returns false once the user has cancelled, end
+/// closes it (called only after begin).
 class ScanProgress
 {
 public:
@@ -47,20 +52,45 @@ std::string scan_reference_date(const Clock& clock, bool weekly);
 /// Whether a log line with this check-in date key is counted under the flags.
 bool scan_keeps_date(std::string_view date_key, std::string_view reference, const PastTimeFlags& flags);
 
-/// Decides when a progress update is due: when the position has moved one percent since the
-/// last update, or when ~50 ms have passed (so Cancel is noticed), checking the time only now
-/// and then so that a fast scan is not slowed down.
-class ProgressThrottle
+/// A steady count of milliseconds for pacing the progress window; tests pass one they drive.
+class MonotonicClock
 {
 public:
-    explicit ProgressThrottle(std::uint64_t total_bytes);
-    /// True when position deserves an update; the caller then calls update.
-    bool due(std::uint64_t position);
+    virtual ~MonotonicClock() = default;
+    virtual std::chrono::milliseconds now() const = 0;
+};
+
+/// std::chrono::steady_clock.
+class SteadyClock final : public MonotonicClock
+{
+public:
+    std::chrono::milliseconds now() const override;
+    static SteadyClock& instance();
+};
+
+/// When the progress window of a scan appears and when it is updated. It appears only once the
+/// scan has run for kDelay, so that ordinary logs never flash it, and is then updated every
+/// kInterval, often enough for Cancel to be noticed.
+class ProgressPacer
+{
+public:
+    static constexpr std::chrono::milliseconds kDelay{400};
+    static constexpr std::chrono::milliseconds kInterval{50};
+
+    enum class Step
+    {
+        none,
+        show,  ///< show the window, then update it
+        update ///< update the window
+    };
+
+    explicit ProgressPacer(std::chrono::milliseconds start) : my_due(start + kDelay) {}
+    /// What to do at this moment of the scan.
+    Step step(std::chrono::milliseconds now);
 
 private:
-    std::uint64_t my_step;
-    std::uint64_t my_next_position = 0;
-    std::chrono::steady_clock::time_point my_last_update;
+    std::chrono::milliseconds my_due;
+    bool my_shown = false;
 };
 
 struct ScanSummary
@@ -74,8 +104,9 @@ struct ScanSummary
 /// Reads the log at log_path and adds each kept record's duration to its project. With
 /// reset_first every project's seconds are cleared first (even when the log cannot be read).
 /// Unreadable lines and unknown names are skipped without a message; Cancel keeps what was
-/// counted so far.
+/// counted so far. The progress window is paced by ticks.
 ScanSummary ScanPastTimes(ProjectList& list, const PastTimeSettings& settings, const std::string& log_path,
-                          const Clock& clock, ScanProgress& progress, bool reset_first);
+                          const Clock& clock, ScanProgress& progress, bool reset_first,
+                          const MonotonicClock& ticks = SteadyClock::instance());
 
 } // namespace velkor

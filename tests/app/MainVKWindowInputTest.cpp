@@ -152,8 +152,10 @@ TEST_F(MainVKWindowInput, CloseOnSelectMinimizesTheWindowAfterACheckInByClick)
 TEST_F(MainVKWindowInput, TheProjectEditorWaitsForTheScanThatAddsToTheList)
 {
     write_file(dir.file("velkors.ini"), "[velkors]\r\nCloseOnSelect=n\r\nReadLogTime=1\r\nAskAboutTutorial=0\r\n");
-    write_file(dir.file("velkors.log"), "not a record\r\n"); // any size shows the progress window
+    write_file(dir.file("velkors.log"), "not a record\r\n");
     MainVKWindow& w = start();
+    const SteppingTicks slow(std::chrono::seconds(1)); // the scan runs long enough for its window
+    w.set_scan_ticks(&slow);
     int editors = 0;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {

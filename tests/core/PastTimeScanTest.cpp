@@ -10,7 +10,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <tuple>
 #include <vector>
 
@@ -63,7 +65,7 @@ protected:
     std::uint32_t scan(const std::string& log, bool reset_first = true)
     {
         write_file(path, log);
-        ScanPastTimes(list, settings, path, clock, progress, reset_first);
+        summary = ScanPastTimes(list, settings, path, clock, progress, reset_first, ticks);
         return list.project_seconds(0, 0);
     }
 
@@ -74,6 +76,8 @@ protected:
     PastTimeSettings settings;
     TestClock clock;
     RecordingProgress progress;
+    SteppingTicks ticks{std::chrono::milliseconds(0)};
+    ScanSummary summary;
 };
 
 } // namespace
@@ -144,25 +148,78 @@ TEST_F(PastTimeScanTest, SwitchedOffOrUnreadableLog)
     EXPECT_EQ(list.project_seconds(0, 0), 0u);
 }
 
-TEST_F(PastTimeScanTest, ProgressOnlyAboveTheMinimumSizeAndCancelKeepsTheCount)
+TEST_F(PastTimeScanTest, ProgressWindowOnlyForAScanStillRunningAfterADelayAndCancelKeepsTheCount)
 {
-    scan("");
-    EXPECT_TRUE(progress.calls.empty()); // 0 bytes with the default minimum of 0
+    ProgressPacer pacer(std::chrono::milliseconds(1000));
+    using Step = ProgressPacer::Step;
+    std::vector<Step> steps;
+    for (const int ms : {1000, 1399, 1400, 1420, 1450, 1499, 1500, 9000})
+        steps.push_back(pacer.step(std::chrono::milliseconds(ms)));
+    EXPECT_EQ(steps, (std::vector<Step>{Step::none, Step::none, Step::show, Step::none, Step::update, Step::none,
+                                        Step::update, Step::update}));
 
     std::string log;
     for (int i = 0; i < 3000; ++i)
         log += session("2024/03/07", "10:00:01");
+    EXPECT_EQ(scan(log), 3000u); // over before the delay: no window, even above the minimum size
+    EXPECT_TRUE(progress.calls.empty());
+    ticks.set_step(std::chrono::milliseconds(1000));
     settings.progress_min_size = static_cast<std::int64_t>(log.size());
     EXPECT_EQ(scan(log), 3000u);
     EXPECT_TRUE(progress.calls.empty());
 
     settings.progress_min_size = 0;
+    ticks.set_step(std::chrono::milliseconds(300)); // the window appears with the scan under way
     progress.cancel_at = 2;
     const std::uint32_t counted = scan(log);
     EXPECT_GT(counted, 0u);
     EXPECT_LT(counted, 3000u);
+    EXPECT_TRUE(summary.cancelled);
     EXPECT_EQ(progress.calls, (std::vector<std::string>{"begin " + std::to_string(log.size()), "end"}));
-    EXPECT_TRUE(std::is_sorted(progress.positions.begin(), progress.positions.end()));
+    ASSERT_EQ(progress.positions.size(), 2u);
+    EXPECT_GT(progress.positions[0], 0u);
+    EXPECT_GT(progress.positions[1], progress.positions[0]);
+}
+
+TEST_F(PastTimeScanTest, TwoHalvesReadAtOnceCountEveryLineOnceWhereverTheMiddleFalls)
+{
+    // Sessions of 1, 2, 4, ... seconds: any line counted twice or lost changes the sum. A long
+    // line whose tail looks like a record must come back whole, as one line, in either half.
+    std::string head;
+    std::string tail;
+    std::uint32_t expected = 0;
+    for (int i = 0; i < 16; ++i) {
+        char co[16];
+        std::snprintf(co, sizeof co, "%02d:%02d:%02d", 10 + (1 << i) / 3600, (1 << i) / 60 % 60, (1 << i) % 60);
+        (i < 8 ? head : tail) += session("2024/03/07", co, i % 3 == 0 ? "Report" : "Mail");
+        expected += i % 3 == 0 ? 1u << i : 0;
+    }
+    const std::string long_line = std::string(100000, 'z') + '	' + session("2024/03/07", "10:00:00");
+    settings.split_min_size = 1;
+    for (const std::string& middle : {std::string(), long_line}) {
+        for (int shift = 0; shift < 120; shift += 3) {
+            const std::string log = std::string(static_cast<std::size_t>(shift), '#') + "\r\n" + head + middle + tail;
+            settings.parts = 1;
+            ASSERT_EQ(scan(log), expected);
+            const ScanSummary one = summary;
+            settings.parts = 2;
+            ASSERT_EQ(scan(log), expected) << shift;
+            EXPECT_EQ(summary.lines, one.lines);
+            EXPECT_EQ(summary.counted, one.counted);
+            EXPECT_EQ(summary.lines, middle.empty() ? 17u : 18u);
+            EXPECT_EQ(list.project_seconds(0, 1) + expected, (1u << 16) - 1);
+        }
+    }
+
+    // Cancel at the first look stops the other half too; what was counted stays.
+    ticks.set_step(std::chrono::milliseconds(1000));
+    progress.cancel_at = 1;
+    std::string log;
+    for (int i = 0; i < 20000; ++i)
+        log += session("2024/03/07", "10:00:01");
+    EXPECT_LT(scan(log), 20000u);
+    EXPECT_TRUE(summary.cancelled);
+    EXPECT_EQ(progress.calls.back(), "end");
 }
 
 TEST(PastTimeScan, ProgressPercentOnlyMovesForward)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/PastTimeScan.h"
+
+#include <chrono>
 
 namespace velkor::test {
 
@@ -15,6 +18,19 @@ public:
 
 private:
     TimeStamp my_now;
+};
+
+/// A steady clock that moves on by step each time it is read.
+class SteppingTicks : public MonotonicClock
+{
+public:
+    explicit SteppingTicks(std::chrono::milliseconds step) : my_step(step) {}
+    std::chrono::milliseconds now() const override { return my_now += my_step; }
+    void set_step(std::chrono::milliseconds step) { my_step = step; }
+
+private:
+    std::chrono::milliseconds my_step;
+    mutable std::chrono::milliseconds my_now{0};
 };
 
 } // namespace velkor::test
