@@ -11,6 +11,7 @@
 #include "core/ProjectListStore.h"
 #include "core/RememberedMemoFile.h"
 #include "core/SessionControl.h"
+#include "help/qt/Help.h"
 #include "platform/DurableFile.h"
 
 #include <QCoreApplication>
@@ -121,8 +122,8 @@ void Application::exit_steps()
     my_session->save_clock_flags();
     if (my_release_hot_key)
         my_release_hot_key();
-    if (my_close_help)
-        my_close_help();
+    if (my_help)
+        my_help->close_all();
     request_quit(0);
 }
 
@@ -146,10 +147,14 @@ void Application::end_without_questions()
     my_end_requested = true;
 }
 
-void Application::set_exit_hooks(std::function<void()> release_hot_key, std::function<void()> close_help)
+void Application::set_hot_key_release(std::function<void()> release_hot_key)
 {
     my_release_hot_key = std::move(release_hot_key);
-    my_close_help = std::move(close_help);
+}
+
+bool Application::close_on_select() const
+{
+    return !my_close_on_select_stopped && get_yes_no(settings(), kCloseOnSelect);
 }
 
 void Application::set_session_control(SessionControl* session)

@@ -19,6 +19,7 @@ namespace velkor {
 
 class EnvList;
 class FrameWindow;
+class Help;
 class MainVKWindow;
 class SessionControl;
 
@@ -56,8 +57,11 @@ public:
     /// settings and the clock flags are kept (finish_run writes the remembered memos) and an
     /// open session stays in its crash record for the next start.
     void end_without_questions();
-    /// Code called by the exit steps to release the global hot key and to close the help viewer.
-    void set_exit_hooks(std::function<void()> release_hot_key, std::function<void()> close_help);
+    /// Code called by the exit steps to release the global hot key.
+    void set_hot_key_release(std::function<void()> release_hot_key);
+    /// The program's help (null: none, as in tests); the caller keeps it alive.
+    void set_help(Help* help) { my_help = help; }
+    Help* help() const { return my_help; }
     bool quit_requested() const { return my_quit_requested; }
     /// Ends the running event loop with code; does nothing when no loop runs yet.
     static void quit_event_loop(int code);
@@ -75,6 +79,9 @@ public:
     const CommandLine& command_line() const { return my_command_line; }
     const std::string& window_title() const { return my_window_title; }
     ShowState startup_show_state() const { return my_show_state; }
+    /// `CloseOnSelect`, unless tutorial mode switched closing after a check-in off for this run.
+    bool close_on_select() const;
+    void stop_closing_on_select() { my_close_on_select_stopped = true; }
 
     /// The program-wide project list; empty before the first paint loads it.
     ProgramWideList& lists() { return my_lists; }
@@ -99,7 +106,8 @@ private:
     std::unique_ptr<EnvList> my_env_list;
     std::unique_ptr<FrameWindow> my_frame;
     std::function<void()> my_release_hot_key;
-    std::function<void()> my_close_help;
+    Help* my_help = nullptr;
+    bool my_close_on_select_stopped = false;
     bool my_quit_requested = false;
     bool my_end_requested = false;
 };

@@ -133,8 +133,8 @@ void ClickHandler::left_button_down(QPoint point, ClickKeys keys, bool right_hel
     }
 
     const bool checked_in = my_engine.CheckIn(hit->category, hit->project, plan.check_in_memo_request);
-    const LeftClickEnd end = finish_left_click(checked_out, checked_in, get_flag(settings, kExitOnCheckin),
-                                               get_yes_no(settings, kCloseOnSelect));
+    const LeftClickEnd end =
+        finish_left_click(checked_out, checked_in, get_flag(settings, kExitOnCheckin), my_app.close_on_select());
     if (end.exit) {
         my_app.exit_steps();
         return;

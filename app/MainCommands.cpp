@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/BackupCommands.h"
 #include "app/ExitControl.h"
+#include "app/HelpCommands.h"
 #include "app/HiddenItemCommands.h"
 #include "app/MainVKWindow.h"
 #include "app/OptionsCommand.h"
@@ -18,13 +19,16 @@
 namespace velkor {
 
 MainCommands::MainCommands(Application& app, MainVKWindow& window, WindowChrome& chrome, ExitControl& exit)
-    : my_app(app), my_window(window), my_chrome(chrome), my_exit(exit)
+    : my_app(app), my_window(window), my_chrome(chrome), my_exit(exit),
+      my_help(std::make_unique<HelpCommands>(app, window, chrome, exit))
 {
     add_file_menu();
     add_projects_and_options_menus();
     add_memos_menu();
     add_help_menu();
 }
+
+MainCommands::~MainCommands() = default;
 
 // The table, in menu order. A command without a handler is shown greyed until its feature exists.
 
@@ -33,7 +37,11 @@ void MainCommands::add_file_menu()
     my_table.add({.id = kCmdClearTotals, .menu = MenuPlace::File, .text = "&Clear totals on screen", .handler = [this] {
                       clear_totals();
                   }});
-    my_table.add({.id = kCmdReporter, .menu = MenuPlace::File, .text = "Velkor &Reporter", .separator_before = true});
+    my_table.add({.id = kCmdReporter,
+                  .menu = MenuPlace::File,
+                  .text = "Velkor &Reporter",
+                  .separator_before = true,
+                  .handler = [this] { my_help->reporter(); }});
     my_table.add({.id = kCmdBackup,
                   .menu = MenuPlace::File,
                   .text = "&Backup log file",
@@ -104,20 +112,38 @@ void MainCommands::add_memos_menu()
 
 void MainCommands::add_help_menu()
 {
-    my_table.add({.id = kCmdHelpContents, .menu = MenuPlace::Help, .text = "&Contents", .function_key = 1});
-    my_table.add({.id = kCmdHelpIndex, .menu = MenuPlace::Help, .text = "&Index"});
+    const Command::Rule with_help_file = [](const MenuState& s) { return s.help_available; };
+    my_table.add({.id = kCmdHelpContents,
+                  .menu = MenuPlace::Help,
+                  .text = "&Contents",
+                  .function_key = 1,
+                  .enabled_when = with_help_file,
+                  .handler = [this] { my_help->contents(); }});
+    my_table.add({.id = kCmdHelpIndex,
+                  .menu = MenuPlace::Help,
+                  .text = "&Index",
+                  .enabled_when = with_help_file,
+                  .handler = [this] { my_help->index(); }});
+    my_table.add({.id = kCmdConfigureHelp,
+                  .menu = MenuPlace::Help,
+                  .text = "&Configure Help",
+                  .separator_before = true,
+                  .handler = [this] { my_help->configure_help(); }});
     my_table.add(
-        {.id = kCmdConfigureHelp, .menu = MenuPlace::Help, .text = "&Configure Help", .separator_before = true});
-    my_table.add({.id = kCmdAbout, .menu = MenuPlace::Help, .text = "&About", .separator_before = true});
+        {.id = kCmdAbout, .menu = MenuPlace::Help, .text = "&About", .separator_before = true, .handler = [this] {
+             my_help->about();
+         }});
     // One place in the menu: entering while `TutorialMode` is off, leaving while it is on.
     my_table.add({.id = kCmdEnterTutorial,
                   .menu = MenuPlace::Help,
                   .text = "Enter tutorial mode",
-                  .shown_when = [](const MenuState& s) { return !s.tutorial_mode; }});
+                  .shown_when = [](const MenuState& s) { return !s.tutorial_mode; },
+                  .handler = [this] { my_help->enter_tutorial(); }});
     my_table.add({.id = kCmdLeaveTutorial,
                   .menu = MenuPlace::Help,
                   .text = "Leave tutorial mode",
-                  .shown_when = [](const MenuState& s) { return s.tutorial_mode; }});
+                  .shown_when = [](const MenuState& s) { return s.tutorial_mode; },
+                  .handler = [this] { my_help->leave_tutorial(); }});
     my_table.add({.id = kCmdNote, .menu = MenuPlace::None, .function_key = 4, .handler = [this] {
                       enter_note(my_app, my_window, my_chrome, my_window.mapFromGlobal(QCursor::pos()));
                   }});
@@ -136,6 +162,7 @@ MenuState MainCommands::menu_state() const
     state.checked_in = my_window.engine().is_checked_in();
     state.can_change_projects = can_change_projects();
     state.tutorial_mode = get_flag(my_app.settings(), kTutorialMode);
+    state.help_available = my_help->help_available();
     return state;
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 // The main window's commands: the one table of menu items and accelerators (CommandTable), with
-// the handlers of the commands that exist so far. Entries without a handler are the later
-// dialogs' (reporter, backup, restore, AutoBackup, hide/show, help, tutorial, About,
-// notes); each gets its handler in its entry in MainCommands.cpp.
+// their handlers. The help, About, reporter and tutorial commands are HelpCommands'.
 
 #include "presentation/CommandTable.h"
+
+#include <memory>
 
 namespace velkor {
 
 class Application;
 class ExitControl;
+class HelpCommands;
 class MainVKWindow;
 class WindowChrome;
 
@@ -17,6 +18,7 @@ class MainCommands
 {
 public:
     MainCommands(Application& app, MainVKWindow& window, WindowChrome& chrome, ExitControl& exit);
+    ~MainCommands();
 
     const CommandTable& table() const { return my_table; }
     /// Runs a command of the menus or accelerators (nothing for a command without a handler);
@@ -26,6 +28,8 @@ public:
     MenuState menu_state() const;
     /// Whether the project editor may open: the lockdown allows it and the project file is absent or writable.
     bool can_change_projects() const;
+    /// The help, About, reporter and tutorial commands.
+    HelpCommands& help() { return *my_help; }
 
 private:
     void add_file_menu();
@@ -44,6 +48,7 @@ private:
     MainVKWindow& my_window;
     WindowChrome& my_chrome;
     ExitControl& my_exit;
+    std::unique_ptr<HelpCommands> my_help;
     CommandTable my_table;
 };
 

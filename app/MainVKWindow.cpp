@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/ClickHandler.h"
 #include "app/ExitControl.h"
+#include "app/HelpCommands.h"
 #include "app/MainCommands.h"
 #include "app/QtPrompt.h"
 #include "app/ScrollBarManager.h"
@@ -73,6 +74,14 @@ SessionEngine& MainVKWindow::engine()
 
 void MainVKWindow::SetupWindow()
 {
+    {
+        // The help path and the tutorial offer come first, so that a Yes moves the rest of the
+        // set-up to the tutorial's settings. The offer's message box lets paints through, which
+        // must not load the list or run the start-up actions under it.
+        BusyScope busy(my_busy);
+        my_commands->help().set_up();
+    }
+    update();
     my_chrome->set_up(
         [this] {
             ReminderSubject subject;
@@ -300,7 +309,7 @@ void MainVKWindow::follow_up_recovery(const RecoveryResult& result)
 {
     if (result.layout_changed)
         set_measure_flag();
-    if (get_yes_no(my_app.settings(), kCloseOnSelect)) {
+    if (my_app.close_on_select()) {
         QWidget* frame = window();
         if (get_flag(my_app.settings(), kUseSystemTray))
             frame->hide();

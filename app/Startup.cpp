@@ -6,6 +6,7 @@
 #include "core/CommandLine.h"
 #include "core/VariableLookup.h"
 #include "core/WorkingFolder.h"
+#include "help/qt/Help.h"
 #include "platform/qt/ClockChangeWatch.h"
 #include "platform/qt/EndSignalWatch.h"
 
@@ -75,7 +76,9 @@ int run_velkor(const std::string& argument0, std::vector<std::string> arguments)
     command_line.apply_options();
 
     QtPrompt prompt;
+    Help help(command_line.program_folder(), prompt);
     Application app(std::move(command_line), prompt);
+    app.set_help(&help);
     ClockChangeWatch clock_watch;
     QObject::connect(&clock_watch, &ClockChangeWatch::clock_changed, &app, &Application::clock_changed);
 

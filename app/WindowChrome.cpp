@@ -37,7 +37,7 @@ void WindowChrome::set_up(std::function<ReminderSubject()> subject, std::functio
     connect(&hot_key(), &HotKey::pressed, this, &WindowChrome::restore_window, Qt::UniqueConnection);
     if (int code = get_int(my_app.settings(), kHotkey); code != 0)
         RegisterHotKey(code);
-    my_app.set_exit_hooks([this] { hot_key().unregister(); }, nullptr);
+    my_app.set_hot_key_release([this] { hot_key().unregister(); });
 
     // Size changes (minimizing and restoring included) re-arm the reminder.
     my_client.installEventFilter(this);

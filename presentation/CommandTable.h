@@ -34,6 +34,7 @@ struct MenuState
     bool checked_in = false;
     bool can_change_projects = true;
     bool tutorial_mode = false;
+    bool help_available = true; ///< a help file is in use
 };
 
 struct Command

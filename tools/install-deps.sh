@@ -3,7 +3,11 @@
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-charts-dev
       libqt6opengl6-dev libgtest-dev libgmock-dev libxcb-keysyms1-dev libbenchmark-dev clang libclang-rt-dev
-      xdg-user-dirs)
+      xdg-user-dirs
+      # the help: qhelpgenerator, and the database driver Qt Help reads help files with
+      qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
+      # the installation test checks the menu entry with desktop-file-validate
+      desktop-file-utils)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -150,6 +150,7 @@ TEST_F(ApplicationTest, BadArgumentsAndAHeldLockEndTheStartWithTheirMessages)
 
 TEST_F(ApplicationTest, QueryCloseWithoutAProjectListAppliesConfirmExit)
 {
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nAskAboutTutorial=0\r\n");
     auto app = start();
     MainVKWindow* client = app->client();
     EXPECT_TRUE(client->exit_control().QueryClose());
@@ -243,12 +244,12 @@ TEST_F(CheckedInClose, ExitWhileCheckedIn2AsksAndFollowsTheAnswer)
 
 TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFlags)
 {
-    write_file(dir.file("velkors.ini"), "[velkors]\r\nTci=1\r\n");
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nTci=1\r\nAskAboutTutorial=0\r\n");
     auto app = start();
     app->client()->SetupWindow();
     app->clock_changed(); // nobody checked in: changed while idle
     int hot_key_released = 0;
-    app->set_exit_hooks([&] { ++hot_key_released; }, nullptr);
+    app->set_hot_key_release([&] { ++hot_key_released; });
 
     FakeSession session;
     app->lists().adopt(std::make_unique<ProjectList>());
@@ -279,13 +280,14 @@ TEST_F(ApplicationTest, ExitCommandsFromTheMenuRunTheExitStepsAndSaveTheClockFla
     app->frame()->findChild<QAction*>("cmd102")->trigger();
     EXPECT_EQ(hot_key_released, 2);
     app.reset();
-    EXPECT_EQ(ini(), "[velkors]\r\nTci=1\r\nConfirmExit=1\r\nTco=1\r\n");
+    EXPECT_EQ(ini(), "[velkors]\r\nTci=1\r\nAskAboutTutorial=0\r\nConfirmExit=1\r\nTco=1\r\n");
 }
 
 TEST_F(ApplicationTest, GeometryIsWrittenInPlaceOnMoveAndResizeAndKeepsTheRestOfTheFile)
 {
     const std::string before = "; my settings\r\n[velkors]\r\nWindowPosition=100 100\r\nFavourite=blue\r\n"
-                               "WindowSize=600x400\r\nWindowMaximized=n\r\n\r\n[Reporter]\r\nDateFormat=1\r\n";
+                               "WindowSize=600x400\r\nWindowMaximized=n\r\nAskAboutTutorial=0\r\n\r\n[Reporter]\r\n"
+                               "DateFormat=1\r\n";
     write_file(dir.file("velkors.ini"), before);
     auto app = start();
     app->show_main_window();
@@ -304,7 +306,8 @@ TEST_F(ApplicationTest, GeometryIsWrittenInPlaceOnMoveAndResizeAndKeepsTheRestOf
     app.reset();
     EXPECT_EQ(ini(), "; my settings\r\n[velkors]\r\nWindowPosition=120 130\r\nFavourite=blue\r\nWindowSize=" +
                          std::to_string(outer.width()) + "x" + std::to_string(outer.height()) +
-                         "\r\nWindowMaximized=n\r\nTco=0\r\nTci=0\r\n\r\n[Reporter]\r\nDateFormat=1\r\n");
+                         "\r\nWindowMaximized=n\r\nAskAboutTutorial=0\r\nTco=0\r\nTci=0\r\n\r\n[Reporter]\r\n"
+                         "DateFormat=1\r\n");
 }
 
 TEST_F(ApplicationTest, MaximizingStoresOnlyTheMaximizedFlag)

@@ -8,7 +8,7 @@ using namespace velkor::test;
 TEST_F(MainVKWindowInput, ClicksSwitchProjectsWithOneRecordAndTheTrayFollowsClicksAndSettings)
 {
     SystemTray::set_tray_available([] { return true; });
-    write_file(dir.file("velkors.ini"), "[velkors]\r\nCloseOnSelect=n\r\nUseSystemTray=1\r\n");
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nCloseOnSelect=n\r\nUseSystemTray=1\r\nAskAboutTutorial=0\r\n");
     MainVKWindow& w = start();
     w.chrome().update_icon();
     ASSERT_TRUE(w.chrome().system_tray()->is_shown());
@@ -152,7 +152,7 @@ TEST_F(MainVKWindowInput, CloseOnSelectMinimizesTheWindowAfterACheckInByClick)
 
 TEST_F(MainVKWindowInput, TheProjectEditorWaitsForTheScanThatAddsToTheList)
 {
-    write_file(dir.file("velkors.ini"), "[velkors]\r\nCloseOnSelect=n\r\nReadLogTime=1\r\n");
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nCloseOnSelect=n\r\nReadLogTime=1\r\nAskAboutTutorial=0\r\n");
     write_file(dir.file("velkors.log"), "not a record\r\n");
     MainVKWindow& w = start();
     const SteppingTicks slow(std::chrono::seconds(1)); // the scan runs long enough for its window

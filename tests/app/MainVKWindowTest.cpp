@@ -146,7 +146,8 @@ TEST_F(MainVKWindowTest, EmptyProjectFileAsksToCreateProjectsAndNoLeavesAnEmptyG
 
 TEST_F(MainVKWindowTest, FirstPaintScansTheLogBeforeOfferingTheOpenSessionBack)
 {
-    write_file(dir.file("velkors.ini"), "[velkors]\r\nBkColor=255,255,255\r\nCloseOnSelect=n\r\nReadLogTime=1\r\n");
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nBkColor=255,255,255\r\nCloseOnSelect=n\r\nReadLogTime=1\r\n"
+                                        "AskAboutTutorial=0\r\n");
     write_file(dir.file("velkors.log"),
                log_line("Alpha", "Write", 8, 2) + log_line("Gamma", "One", 11, 1) + log_line("Gone", "Away", 12, 1));
     write_file(dir.file("velkors.lck"), EncodeLckRecord({{30, 9, 0, 0}, {2024, 3, 7}, "Gamma", "One", "", ""}));
@@ -173,7 +174,7 @@ TEST_F(MainVKWindowTest, FirstPaintScansTheLogBeforeOfferingTheOpenSessionBack)
 
 TEST_F(MainVKWindowTest, CaptionShowsTheGrandTotalTheProjectAndTheTitleWhileIdle)
 {
-    write_file(dir.file("velkors.ini"), "[velkors]\r\nShowTotalAllTimes=1\r\nShowVKRName=1\r\n");
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nShowTotalAllTimes=1\r\nShowVKRName=1\r\nAskAboutTutorial=0\r\n");
     MainVKWindow& w = start();
     list().add_seconds(0, 0, 3000);
     list().add_seconds(1, 2, 700);

@@ -138,7 +138,8 @@ class MainVKWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        write_file(dir.file("velkors.ini"), "[velkors]\r\nBkColor=255,255,255\r\nCloseOnSelect=n\r\n");
+        write_file(dir.file("velkors.ini"),
+                   "[velkors]\r\nBkColor=255,255,255\r\nCloseOnSelect=n\r\nAskAboutTutorial=0\r\n");
         write_file(dir.file("project.txt"), project_file(3));
     }
     MainVKWindow& start(QSize size = {600, 300})
