@@ -41,8 +41,9 @@ fuzz: deps
 	@./fuzz/run-all.sh $(ASAN_BUILD) $(FUZZ_TIME)
 
 bench: configure
-	@cmake --build $(BUILD) -j$(JOBS) --target velkor_bench
+	@cmake --build $(BUILD) -j$(JOBS) --target velkor_bench report_bench
 	@$(BUILD)/bench/velkor_bench
+	@$(BUILD)/bench/report_bench
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -335,6 +335,7 @@ bool LogRecordParser::parse(std::string_view line, LogRecord& record)
     record.duration = view.duration;
     record.category.assign(view.category);
     record.project.assign(view.project);
+    record.names_end = static_cast<std::size_t>(view.project.data() + view.project.size() - line.data());
     return true;
 }
 

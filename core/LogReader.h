@@ -25,6 +25,7 @@ struct LogRecord
     TimeStamp duration = 0; // co - ci, never negative
     std::string category;
     std::string project;
+    std::size_t names_end = 0; // offset in the line just past the project name (field 7 follows)
 };
 
 /// The same fields with the names as views into the line they were read from.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only when one is missing.
 set -euo pipefail
-pkgs=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-      libgtest-dev libgmock-dev libxcb-keysyms1-dev libbenchmark-dev clang libclang-rt-dev
+pkgs=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-charts-dev
+      libqt6opengl6-dev libgtest-dev libgmock-dev libxcb-keysyms1-dev libbenchmark-dev clang libclang-rt-dev
       xdg-user-dirs)
 missing=()
 for p in "${pkgs[@]}"; do
