@@ -336,6 +336,7 @@ TEST_F(ApplicationTest, StartRemovesWhatRewritesCutShortLeftBehind)
 
 TEST_F(ApplicationTest, ExitWithAMemoFileThatCannotBeWrittenSaysSoOnceAndEndsNormally)
 {
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nAskAboutTutorial=0\r\n");
     write_file(dir.file("project.txt"), "[categories]\r\ncWork\r\n[Work]\r\npReport\r\n");
     std::filesystem::create_directory(dir.file("project.mmo"));
     auto app = make();
@@ -373,6 +374,7 @@ struct BoxWithSignal : Prompt
 
 TEST_F(ApplicationTest, ASignalClosesAMessageShownOnTheWayOutAfterExit)
 {
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nAskAboutTutorial=0\r\n");
     write_file(dir.file("project.txt"), "[categories]\r\ncWork\r\n[Work]\r\npReport\r\n");
     std::filesystem::create_directory(dir.file("project.mmo"));
     BoxWithSignal boxes;
@@ -392,6 +394,7 @@ TEST_F(ApplicationTest, ASignalClosesAMessageShownOnTheWayOutAfterExit)
 TEST_F(ApplicationTest, ASignalEndsTheProgramWithoutQuestionsOrRecordsAndKeepsTheOpenSession)
 {
     // Exit while checked in would refuse (ExitWhileCheckedIn 3); the end of a session does not ask.
+    write_file(dir.file("velkors.ini"), "[velkors]\r\nAskAboutTutorial=0\r\n");
     write_file(dir.file("project.txt"), "[categories]\r\ncWork\r\n[Work]\r\npReport\r\n");
     auto app = make();
     bool later_check_out = true;

@@ -81,7 +81,7 @@ TEST_F(BackupCommandsTest, ANewUsersCheckOutIsBackedUpAndTheNextDaysCheckInShift
 TEST_F(BackupCommandsTest, AfterTheLogWasShortenedByHandSmartBackupWarnsAndKeepsOneCopyMore)
 {
     write_file(dir.file("velkors.ini"),
-               "[velkors]\r\nCloseOnSelect=n\r\nAutoBackup=1\r\nBackupNCopies=1\r\nBackupReport=0\r\n");
+               "[velkors]\r\nCloseOnSelect=n\r\nAutoBackup=1\r\nBackupNCopies=1\r\nBackupReport=0\r\nAskAboutTutorial=0\r\n");
     std::filesystem::create_directory(dir.file("Backup"));
     const std::string full = log_line("Alpha", "Write", 8, 1) + log_line("Beta", "B0", 9, 1);
     write_file(dir.file("velkors.log"), full);

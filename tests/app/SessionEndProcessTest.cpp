@@ -82,6 +82,7 @@ TEST(SessionEndProcess, TermIntAndHupEndTheProgramKeepingItsMemosSettingsAndOpen
         write_file(dir.file("project.txt"), "[categories]\r\ncWork\r\n[Work]\r\npReport\r\n");
         write_file(dir.file("project.mmo"), "[Work\tReport]\nmkept\n"); // written back with CR LF
         write_file(dir.file("velkors.log"), kLog);
+        write_file(dir.file("velkors.ini"), "[velkors]\r\nAskAboutTutorial=0\r\n");
         const DazezUrureData open{{5, 9, 0, 0}, {2024, 3, 7}, "Work", "Report", "", ""};
         write_file(dir.file("velkors.lck"), EncodeLckRecord(open));
 
