@@ -3,6 +3,7 @@
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
 #include "classlib/SettingsValues.h"
+#include "dialogs/ControlId.h"
 #include "dialogs/DateFieldWatcher.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/HintField.h"
@@ -19,12 +20,6 @@ namespace velkor {
 namespace {
 
 constexpr int kFieldMaxBytes = 20;
-
-template <typename Widget> Widget* with_id(Widget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
-}
 
 QLineEdit* hint_field(const QString& text, int id, QWidget* parent)
 {

@@ -1,5 +1,6 @@
 #include "dialogs/AutoBackupDialog.h"
 
+#include "dialogs/ControlId.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
@@ -16,12 +17,6 @@ namespace {
 
 constexpr int kNumberMaxChars = 9;
 constexpr int kFolderMaxBytes = 511;
-
-template <typename Widget> Widget* with_id(Widget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
-}
 
 QLineEdit* number_field(int value, int id, QWidget* parent)
 {

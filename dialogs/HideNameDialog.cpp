@@ -3,6 +3,7 @@
 #include "base/Prompt.h"
 #include "core/ProjectList.h"
 #include "dialogs/ButtonText.h"
+#include "dialogs/ControlId.h"
 #include "dialogs/HelpButton.h"
 
 #include <QGridLayout>
@@ -18,12 +19,6 @@ namespace velkor {
 namespace {
 
 constexpr const char* kTitle = "Hide/show Categories and Projects";
-
-template <typename Widget> Widget* with_id(Widget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
-}
 
 std::vector<std::size_t> selected_rows(const QListWidget* list)
 {

@@ -4,6 +4,7 @@
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
 #include "dialogs/ChooseMemoDialog.h"
+#include "dialogs/ControlId.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/MemoEdit.h"
 #include "dialogs/PlainLabel.h"
@@ -17,12 +18,6 @@
 
 namespace velkor {
 namespace {
-
-template <typename Widget> Widget* with_id(Widget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
-}
 
 QString group_caption(MemoPurpose purpose)
 {

@@ -5,6 +5,7 @@
 #include "classlib/SettingsKeys.h"
 #include "classlib/SettingsValues.h"
 #include "core/ProgramWideList.h"
+#include "dialogs/ControlId.h"
 #include "dialogs/DateFieldWatcher.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/HintField.h"
@@ -23,12 +24,6 @@ namespace velkor {
 namespace {
 
 constexpr int kFieldMaxBytes = 20;
-
-template <typename Widget> Widget* with_id(Widget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
-}
 
 QLineEdit* entry_field(const QString& text, OfflineField id, QWidget* parent)
 {

@@ -2,6 +2,7 @@
 
 #include "base/Prompt.h"
 #include "classlib/IniFile.h"
+#include "dialogs/ControlId.h"
 #include "dialogs/CustomColors.h"
 #include "dialogs/EnvVarDialog.h"
 #include "dialogs/FontChoice.h"
@@ -30,12 +31,6 @@ namespace {
 
 constexpr int kPathMaxBytes = 511;
 constexpr int kReminderMaxBytes = 3;
-
-template <typename Widget> Widget* with_id(Widget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
-}
 
 QCheckBox* check_box(const char* text, int id, QWidget* parent)
 {

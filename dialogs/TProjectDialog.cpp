@@ -8,6 +8,7 @@
 #include "classlib/SettingsKeys.h"
 #include "core/ProjectList.h"
 #include "dialogs/ChangeMemoDialog.h"
+#include "dialogs/ControlId.h"
 #include "dialogs/CustomColors.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/PlainLabel.h"
@@ -55,12 +56,6 @@ public:
 private:
     QLineEdit* my_edit;
 };
-
-template <typename Widget> Widget* with_id(Widget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
-}
 
 QPushButton* button(const char* text, int id, QWidget* parent)
 {

@@ -4,6 +4,7 @@
 #include "core/Assert.h"
 #include "core/ProgramWideList.h"
 #include "dialogs/ButtonText.h"
+#include "dialogs/ControlId.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
@@ -21,12 +22,6 @@ namespace velkor {
 namespace {
 
 constexpr int kNameMaxBytes = 256;
-
-template <typename Widget> Widget* with_id(Widget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
-}
 
 QLineEdit* name_edit(int id, QWidget* parent)
 {

@@ -2,6 +2,7 @@
 
 #include "classlib/IniFile.h"
 #include "classlib/SettingsKeys.h"
+#include "dialogs/ControlId.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
@@ -20,12 +21,6 @@ namespace {
 
 constexpr int kTopicConfigureHelp = 1120;
 constexpr int kFolderMaxBytes = 511;
-
-template <typename Widget> Widget* with_id(Widget* widget, int id)
-{
-    widget->setObjectName(QStringLiteral("id%1").arg(id));
-    return widget;
-}
 
 } // namespace
 
