@@ -1,6 +1,7 @@
 #include "dialogs/AutoBackupDialog.h"
 
 #include "dialogs/ControlId.h"
+#include "dialogs/DialogButtons.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
@@ -66,23 +67,15 @@ AutoBackupDialog::AutoBackupDialog(const AutoBackupSettings& current, IniFile& s
     grid->addWidget(my_folder, 5, 1, 1, 3);
     grid->setColumnMinimumWidth(0, 16);
 
-    auto* ok = with_id(new QPushButton(QStringLiteral("OK"), this), 1);
-    auto* cancel = with_id(new QPushButton(QStringLiteral("Cancel"), this), 2);
-    auto* help = with_id(new QPushButton(QStringLiteral("Help"), this), 109);
-    connect_help_button(help, 1130);
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {ok, cancel, help})
-        buttons->addWidget(button);
+    const DialogButtons foot = make_dialog_buttons(this, 109, 1130);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(foot.row);
 
     connect(my_enabled, &QCheckBox::toggled, this, [this] { update_enabling(); });
-    connect(ok, &QPushButton::clicked, this, &AutoBackupDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &AutoBackupDialog::reject);
+    connect(foot.ok, &QPushButton::clicked, this, &AutoBackupDialog::accept);
+    connect(foot.cancel, &QPushButton::clicked, this, &AutoBackupDialog::reject);
     update_enabling();
 }
 

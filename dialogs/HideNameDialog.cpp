@@ -4,6 +4,7 @@
 #include "core/ProjectList.h"
 #include "dialogs/ButtonText.h"
 #include "dialogs/ControlId.h"
+#include "dialogs/DialogButtons.h"
 #include "dialogs/HelpButton.h"
 
 #include <QGridLayout>
@@ -113,19 +114,11 @@ void HideNameDialog::build()
     sides->addWidget(my_project_group);
     layout->addLayout(sides);
 
-    auto* ok = with_id(new QPushButton(QStringLiteral("OK"), this), 1);
-    auto* cancel = with_id(new QPushButton(QStringLiteral("Cancel"), this), 2);
-    auto* help = with_id(new QPushButton(QStringLiteral("Help"), this), 9);
-    connect_help_button(help, 1040);
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {ok, cancel, help})
-        buttons->addWidget(button);
-    layout->addLayout(buttons);
+    const DialogButtons foot = make_dialog_buttons(this, 9, 1040);
+    layout->addLayout(foot.row);
 
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(foot.ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(foot.cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(my_categories, &QListWidget::itemSelectionChanged, this, [this] { categories_selected(); });
     connect(my_projects, &QListWidget::itemSelectionChanged, this, [this] { update_project_radios(); });
     connect(my_show_categories, &QRadioButton::clicked, this, [this] { category_radio_clicked(true); });

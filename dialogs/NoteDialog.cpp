@@ -6,6 +6,7 @@
 #include "classlib/SettingsValues.h"
 #include "dialogs/ControlId.h"
 #include "dialogs/DateFieldWatcher.h"
+#include "dialogs/DialogButtons.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/HintField.h"
 #include "dialogs/MemoEdit.h"
@@ -84,19 +85,11 @@ void NoteDialog::build(const std::string& category, const std::string& project)
     for (QWidget* widget : std::initializer_list<QWidget*>{my_minimize, my_enter_new_line, my_enter_ok})
         layout->addWidget(widget);
 
-    auto* ok = with_id(new QPushButton(QStringLiteral("OK"), this), 1);
-    auto* cancel = with_id(new QPushButton(QStringLiteral("Cancel"), this), 2);
-    auto* help = with_id(new QPushButton(QStringLiteral("Help"), this), 9);
-    connect_help_button(help, 1080);
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {ok, cancel, help})
-        buttons->addWidget(button);
-    layout->addLayout(buttons);
+    const DialogButtons foot = make_dialog_buttons(this, 9, 1080);
+    layout->addLayout(foot.row);
 
-    connect(ok, &QPushButton::clicked, this, &NoteDialog::ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(foot.ok, &QPushButton::clicked, this, &NoteDialog::ok);
+    connect(foot.cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(my_enter_new_line, &QRadioButton::clicked, this, [this] { set_want_return(true); });
     connect(my_enter_ok, &QRadioButton::clicked, this, [this] { set_want_return(false); });
 }

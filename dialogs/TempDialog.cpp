@@ -5,6 +5,7 @@
 #include "core/ProgramWideList.h"
 #include "dialogs/ButtonText.h"
 #include "dialogs/ControlId.h"
+#include "dialogs/DialogButtons.h"
 #include "dialogs/HelpButton.h"
 #include "dialogs/PlainLabel.h"
 #include "dialogs/Utf8LimitValidator.h"
@@ -124,19 +125,11 @@ void TempDialog::build()
     my_hidden_projects = with_id(new QListWidget(this), 104);
     layout->addWidget(my_hidden_projects, row++, 0, 1, 3);
 
-    auto* ok = with_id(new QPushButton(QStringLiteral("OK"), this), 1);
-    auto* cancel = with_id(new QPushButton(QStringLiteral("Cancel"), this), 2);
-    auto* help = with_id(new QPushButton(QStringLiteral("Help"), this), 9);
-    connect_help_button(help, 1060);
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {ok, cancel, help})
-        buttons->addWidget(button);
-    layout->addLayout(buttons, row, 0, 1, 3);
+    const DialogButtons foot = make_dialog_buttons(this, 9, 1060);
+    layout->addLayout(foot.row, row, 0, 1, 3);
 
-    connect(ok, &QPushButton::clicked, this, &TempDialog::ok);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(foot.ok, &QPushButton::clicked, this, &TempDialog::ok);
+    connect(foot.cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TempDialog::connect_controls()
